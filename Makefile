@@ -1,0 +1,47 @@
+# Metria: `make run` starts the program, `make test` runs the whole suite. Both first install
+# whatever Debian packages are missing, so they work on a fresh machine.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+
+PACKAGES = cmake g++ make pkg-config \
+           libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev \
+           fonts-ipafont-mincho fonts-ipafont-gothic libgtest-dev libbenchmark-dev
+E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils
+
+SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: all run test test-sanitize build deps e2e-deps clean
+
+all: build
+
+# Installs only what is missing; quiet when everything is there.
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+e2e-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(E2E_PACKAGES)"
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/metria
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same suite in an AddressSanitizer + UndefinedBehaviorSanitizer build.
+test-sanitize: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMETRIA_SANITIZE=ON -DMETRIA_WERROR=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

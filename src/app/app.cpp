@@ -1,0 +1,150 @@
+// Screen navigation and event delivery.
+#include "app/app.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/fatal_error.h"
+#include "ui/window.h"
+
+namespace metria {
+
+App::App(AppServices services) : m_services(std::move(services)) {}
+
+App::~App() {
+  // Windows go first: their players give themselves back to the sound device.
+  m_loaded.clear();
+  m_retired.clear();
+}
+
+void App::register_screen(ScreenId id, ScreenFactory factory) { m_factories[id] = std::move(factory); }
+
+void App::start(ScreenId first) {
+  dispatch([this, first] { Show(first); });
+}
+
+Screen& App::screen_object(ScreenId id) {
+  auto found = m_screens.find(id);
+  if (found != m_screens.end()) return *found->second;
+  auto factory = m_factories.find(id);
+  if (factory == m_factories.end()) throw FatalError("画面 " + std::string(screen_name(id)) + " がありません");
+  return *m_screens.emplace(id, factory->second(*this)).first->second;
+}
+
+Screen* App::screen(ScreenId id) const {
+  auto found = m_screens.find(id);
+  return found == m_screens.end() ? nullptr : found->second.get();
+}
+
+void App::Show(ScreenId id) {
+  if (m_ended) return;
+  Screen& screen = screen_object(id);
+  if (screen.loaded()) return;
+  auto window = std::make_unique<Window>(screen.definition(), m_services.clock, m_services.sound);
+  EventTable table(*window);
+  screen.wire(table);
+  Window& shown = *window;
+  m_loaded.push_back({id, std::move(window)});
+  screen.attach(&shown);
+  screen.Form_Load();
+  if (!shown.closed()) m_services.host.window_shown(shown);
+}
+
+void App::Unload(ScreenId id) {
+  auto found = std::find_if(m_loaded.begin(), m_loaded.end(), [id](const Loaded& l) { return l.id == id; });
+  if (found == m_loaded.end()) return;
+  screen_object(id).attach(nullptr);
+  std::unique_ptr<Window> window = std::move(found->window);
+  m_loaded.erase(found);
+  window->close();
+  m_services.host.window_unloaded(*window);
+  // The window's own handler may still be running: destroy it once the event is done.
+  m_retired.push_back(std::move(window));
+}
+
+void App::End() {
+  while (!m_loaded.empty()) Unload(m_loaded.back().id);
+  m_ended = true;
+}
+
+bool App::is_live(const Window& window) const {
+  return std::any_of(m_loaded.begin(), m_loaded.end(), [&](const Loaded& l) { return l.window.get() == &window; });
+}
+
+void App::dispatch(const std::function<void()>& handler) {
+  if (m_ended) return;
+  try {
+    handler();
+  } catch (const FatalError& e) {
+    fail(e.what());
+  } catch (const std::exception& e) {
+    // A control or player that rejects a property or call: fatal, as an untrapped error is.
+    fail(e.what());
+  }
+  m_retired.clear();
+  if (m_loaded.empty()) m_ended = true;
+}
+
+void App::fail(const std::string& message) {
+  m_fatal_message = message;
+  m_exit_status = 1;
+  End();
+  m_services.host.show_fatal_error(message);
+}
+
+void App::pointer_moved(Window& window, Point p) {
+  if (is_live(window)) dispatch([&] { window.pointer_moved(p); });
+}
+
+void App::button_pressed(Window& window, Point p, MouseButton button) {
+  if (is_live(window)) dispatch([&] { window.button_pressed(p, button); });
+}
+
+void App::button_released(Window& window, Point p, MouseButton button) {
+  if (is_live(window)) dispatch([&] { window.button_released(p, button); });
+}
+
+void App::close_requested(Window& window) {
+  if (!is_live(window)) return;
+  const ScreenId id = *screen_of(window);
+  dispatch([&] { Unload(id); });
+}
+
+std::optional<std::int64_t> App::next_timer_due() const {
+  std::optional<std::int64_t> earliest;
+  for (const Loaded& l : m_loaded) {
+    const auto due = l.window->next_timer_due();
+    if (due && (!earliest || *due < *earliest)) earliest = due;
+  }
+  return earliest;
+}
+
+void App::run_due_timers(std::int64_t now) {
+  while (!m_ended) {
+    Window* next = nullptr;
+    std::int64_t next_due = 0;
+    for (const Loaded& l : m_loaded) {
+      const auto due = l.window->next_timer_due();
+      if (due && *due <= now && (!next || *due < next_due)) {
+        next = l.window.get();
+        next_due = *due;
+      }
+    }
+    if (!next) return;
+    dispatch([&] { next->fire_next_timer(now); });
+  }
+}
+
+std::vector<Window*> App::loaded_windows() const {
+  std::vector<Window*> windows;
+  for (const Loaded& l : m_loaded) windows.push_back(l.window.get());
+  return windows;
+}
+
+std::optional<ScreenId> App::screen_of(const Window& window) const {
+  for (const Loaded& l : m_loaded)
+    if (l.window.get() == &window) return l.id;
+  return std::nullopt;
+}
+
+}  // namespace metria

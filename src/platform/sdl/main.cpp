@@ -1,0 +1,63 @@
+// Metria: starts SDL, the fonts and the sound output, shows the main menu and runs until the end.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/app.h"
+#include "platform/sdl/event_loop.h"
+#include "platform/sdl/font_finder.h"
+#include "platform/sdl/sdl_canvas.h"
+#include "platform/sdl/sdl_host.h"
+#include "platform/sdl/sdl_sound_device.h"
+#include "platform/sdl/system_services.h"
+#include "screens/screen_registry.h"
+
+namespace {
+
+// The folder of the executable, without a trailing "/" except at the root (App.Path).
+std::string program_folder() {
+  char* base = SDL_GetBasePath();
+  std::string folder = base ? base : "./";
+  SDL_free(base);
+  if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+}  // namespace
+
+int main(int, char**) {
+  // The software renderer draws the same picture on every machine and needs no GPU driver; without
+  // the framebuffer hint X11 would still load GL.
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    std::fprintf(stderr, "metria: cannot open a window: no display (%s)\n", SDL_GetError());
+    return 2;
+  }
+  if (TTF_Init() != 0 || (IMG_Init(0), false)) {
+    std::fprintf(stderr, "metria: cannot start text drawing: %s\n", TTF_GetError());
+    SDL_Quit();
+    return 2;
+  }
+
+  int status = 0;
+  {
+    metria::SdlResources resources(metria::find_font_files());
+    metria::SdlSoundDevice sound;
+    metria::SdlHost host(resources);
+    metria::SteadyClock clock;
+    metria::SystemRandom random;
+    metria::LocalTimeOfDay time_of_day;
+    metria::App app({clock, sound, random, time_of_day, host, program_folder()});
+    metria::register_screens(app);
+    app.start();
+    metria::run_event_loop(app, host, clock);
+    status = app.exit_status();
+  }
+  TTF_Quit();
+  SDL_Quit();
+  return status;
+}

@@ -1,0 +1,138 @@
+// Drawing with SDL_Renderer, SDL_ttf and SDL_image.
+#include "platform/sdl/sdl_canvas.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/sdl/embedded_files.h"
+
+namespace metria {
+
+namespace {
+
+SDL_Surface* decode(std::string_view file) {
+  const auto bytes = embedded_file(file);
+  if (bytes.empty()) {
+    std::fprintf(stderr, "metria: warning: the program has no picture %.*s\n", static_cast<int>(file.size()),
+                 file.data());
+    return nullptr;
+  }
+  SDL_Surface* surface = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+  if (!surface) std::fprintf(stderr, "metria: warning: cannot decode %s: %s\n", std::string(file).c_str(), IMG_GetError());
+  return surface;
+}
+
+SDL_Rect sdl_rect(const PixelRect& r) { return {r.x, r.y, r.w, r.h}; }
+
+}  // namespace
+
+SdlResources::~SdlResources() {
+  for (auto& [key, font] : m_open_fonts)
+    if (font) TTF_CloseFont(font);
+  for (auto& [key, surface] : m_pictures) SDL_FreeSurface(surface);
+  for (auto& [key, surface] : m_icons) SDL_FreeSurface(surface);
+}
+
+TTF_Font* SdlResources::font(const Font& font) {
+  const auto key = std::make_tuple(font.face, font.pixels, font.bold);
+  const auto found = m_open_fonts.find(key);
+  if (found != m_open_fonts.end()) return found->second;
+  const std::string& file = m_fonts.of(font.face);
+  // SDL_ttf sizes are points at 72 dpi, which makes the size a pixel size.
+  TTF_Font* opened = file.empty() ? nullptr : TTF_OpenFont(file.c_str(), font.pixels);
+  if (opened && font.bold) TTF_SetFontStyle(opened, TTF_STYLE_BOLD);
+  if (!opened && !file.empty()) std::fprintf(stderr, "metria: warning: cannot open %s: %s\n", file.c_str(), TTF_GetError());
+  m_open_fonts[key] = opened;
+  return opened;
+}
+
+SDL_Surface* SdlResources::picture(Picture picture) {
+  const auto found = m_pictures.find(picture);
+  if (found != m_pictures.end()) return found->second;
+  return m_pictures[picture] = decode(picture_info(picture).file);
+}
+
+SDL_Surface* SdlResources::icon(Icon icon) {
+  const auto found = m_icons.find(icon);
+  if (found != m_icons.end()) return found->second;
+  return m_icons[icon] = decode(icon_file(icon));
+}
+
+SdlCanvas::~SdlCanvas() {
+  for (auto& [key, texture] : m_picture_textures)
+    if (texture) SDL_DestroyTexture(texture);
+  for (auto& [key, texture] : m_text_textures)
+    if (texture) SDL_DestroyTexture(texture);
+}
+
+void SdlCanvas::fill_rect(const PixelRect& r, Color color) {
+  const SDL_Rect rect = sdl_rect(r);
+  SDL_SetRenderDrawColor(m_renderer, color.r, color.g, color.b, 255);
+  SDL_RenderFillRect(m_renderer, &rect);
+}
+
+void SdlCanvas::frame_rect(const PixelRect& r, Color color, int thickness) {
+  fill_rect({r.x, r.y, r.w, thickness}, color);
+  fill_rect({r.x, r.y + r.h - thickness, r.w, thickness}, color);
+  fill_rect({r.x, r.y, thickness, r.h}, color);
+  fill_rect({r.x + r.w - thickness, r.y, thickness, r.h}, color);
+}
+
+void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
+  auto found = m_picture_textures.find(picture);
+  if (found == m_picture_textures.end()) {
+    SDL_Surface* surface = m_resources.picture(picture);
+    SDL_Texture* texture = surface ? SDL_CreateTextureFromSurface(m_renderer, surface) : nullptr;
+    // Nearest-neighbour scaling keeps the hidden colour key out of the stretched edges.
+    if (texture) SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+    found = m_picture_textures.emplace(picture, texture).first;
+  }
+  if (!found->second) return;
+  const SDL_Rect rect = sdl_rect(dest);
+  SDL_RenderCopy(m_renderer, found->second, nullptr, &rect);
+}
+
+int SdlCanvas::text_width(const Font& font, std::string_view text) {
+  TTF_Font* face = m_resources.font(font);
+  int width = 0;
+  if (!face || TTF_SizeUTF8(face, std::string(text).c_str(), &width, nullptr) != 0) return 0;
+  return width;
+}
+
+int SdlCanvas::line_height(const Font& font) {
+  TTF_Font* face = m_resources.font(font);
+  return face ? TTF_FontHeight(face) : font.pixels;
+}
+
+SDL_Texture* SdlCanvas::text_texture(const Font& font, Color color, std::string_view text) {
+  TextKey key{font.face, font.pixels, font.bold, color.r, color.g, color.b, std::string(text)};
+  const auto found = m_text_textures.find(key);
+  if (found != m_text_textures.end()) return found->second;
+  SDL_Texture* texture = nullptr;
+  if (TTF_Font* face = m_resources.font(font)) {
+    if (SDL_Surface* surface = TTF_RenderUTF8_Blended(face, std::get<6>(key).c_str(), {color.r, color.g, color.b, 255})) {
+      texture = SDL_CreateTextureFromSurface(m_renderer, surface);
+      SDL_FreeSurface(surface);
+    }
+  }
+  m_text_textures.emplace(std::move(key), texture);
+  return texture;
+}
+
+void SdlCanvas::draw_text(const Font& font, Color color, std::string_view text, int x, int y, const PixelRect& clip) {
+  SDL_Texture* texture = text_texture(font, color, text);
+  if (!texture) return;
+  int w = 0, h = 0;
+  SDL_QueryTexture(texture, nullptr, nullptr, &w, &h);
+  const SDL_Rect clip_rect = sdl_rect(clip);
+  const SDL_Rect dest{x, y, w, h};
+  SDL_RenderSetClipRect(m_renderer, &clip_rect);
+  SDL_RenderCopy(m_renderer, texture, nullptr, &dest);
+  SDL_RenderSetClipRect(m_renderer, nullptr);
+}
+
+}  // namespace metria

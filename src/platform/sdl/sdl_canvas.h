@@ -1,0 +1,65 @@
+// The canvas of one window, over its SDL renderer: pictures decoded once, text rendered once per
+// caption, font, size and colour and then kept as a texture.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "platform/sdl/font_finder.h"
+#include "ui/canvas.h"
+
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Surface;
+typedef struct _TTF_Font TTF_Font;
+
+namespace metria {
+
+// Fonts and decoded pictures shared by every window of the run.
+class SdlResources {
+ public:
+  explicit SdlResources(FontFiles fonts) : m_fonts(std::move(fonts)) {}
+  ~SdlResources();
+  SdlResources(const SdlResources&) = delete;
+  SdlResources& operator=(const SdlResources&) = delete;
+
+  // Null when the face cannot be opened (text is then not drawn).
+  TTF_Font* font(const Font& font);
+  // Null when the program has no such picture.
+  SDL_Surface* picture(Picture picture);
+  SDL_Surface* icon(Icon icon);
+
+ private:
+  FontFiles m_fonts;
+  std::map<std::tuple<Face, int, bool>, TTF_Font*> m_open_fonts;
+  std::map<Picture, SDL_Surface*> m_pictures;
+  std::map<Icon, SDL_Surface*> m_icons;
+};
+
+class SdlCanvas final : public Canvas {
+ public:
+  SdlCanvas(SDL_Renderer* renderer, SdlResources& resources) : m_renderer(renderer), m_resources(resources) {}
+  ~SdlCanvas() override;
+  SdlCanvas(const SdlCanvas&) = delete;
+  SdlCanvas& operator=(const SdlCanvas&) = delete;
+
+  void fill_rect(const PixelRect& r, Color color) override;
+  void frame_rect(const PixelRect& r, Color color, int thickness) override;
+  void draw_picture(Picture picture, const PixelRect& dest) override;
+  int text_width(const Font& font, std::string_view text) override;
+  int line_height(const Font& font) override;
+  void draw_text(const Font& font, Color color, std::string_view text, int x, int y, const PixelRect& clip) override;
+
+ private:
+  using TextKey = std::tuple<Face, int, bool, std::uint8_t, std::uint8_t, std::uint8_t, std::string>;
+  SDL_Texture* text_texture(const Font& font, Color color, std::string_view text);
+
+  SDL_Renderer* m_renderer;
+  SdlResources& m_resources;
+  std::map<Picture, SDL_Texture*> m_picture_textures;
+  std::map<TextKey, SDL_Texture*> m_text_textures;
+};
+
+}  // namespace metria

@@ -1,0 +1,99 @@
+// SDL windows, frames and cursors.
+#include "platform/sdl/sdl_host.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "ui/painter.h"
+#include "ui/window.h"
+
+namespace metria {
+
+namespace {
+
+// The magnifier's lens centre: the pointer's hot spot while a card is dragged.
+constexpr int kMagnifierHotX = 12, kMagnifierHotY = 12;
+
+}  // namespace
+
+SdlHost::SdlHost(SdlResources& resources) : m_resources(resources) {
+  // Bare X servers show a cross by default: start with the arrow.
+  m_arrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  if (m_arrow) SDL_SetCursor(m_arrow);
+  m_current = m_arrow;
+  // Some video drivers have no colour cursors: dragging then keeps the arrow.
+  if (SDL_Surface* magnifier = m_resources.icon(Icon::Magnifier))
+    m_drag = SDL_CreateColorCursor(magnifier, kMagnifierHotX, kMagnifierHotY);
+}
+
+SdlHost::~SdlHost() {
+  for (auto& [window, shown] : m_shown) {
+    SDL_DestroyRenderer(shown.renderer);
+    SDL_DestroyWindow(shown.sdl_window);
+  }
+  if (m_drag) SDL_FreeCursor(m_drag);
+  if (m_arrow) SDL_FreeCursor(m_arrow);
+}
+
+void SdlHost::window_shown(Window& window) {
+  const ScreenDef& def = window.definition();
+  SDL_Window* sdl_window =
+      SDL_CreateWindow(def.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                       to_pixels(def.client_width), to_pixels(def.client_height), SDL_WINDOW_HIDDEN);
+  if (!sdl_window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+  if (SDL_Surface* icon = m_resources.icon(def.icon)) SDL_SetWindowIcon(sdl_window, icon);
+  SDL_Renderer* renderer = SDL_CreateRenderer(sdl_window, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer) {
+    SDL_DestroyWindow(sdl_window);
+    throw std::runtime_error(std::string("cannot draw in a window: ") + SDL_GetError());
+  }
+  m_shown[&window] = {sdl_window, renderer, std::make_unique<SdlCanvas>(renderer, m_resources)};
+  window.invalidate();
+  SDL_ShowWindow(sdl_window);
+}
+
+void SdlHost::window_unloaded(Window& window) {
+  const auto found = m_shown.find(&window);
+  if (found == m_shown.end()) return;
+  found->second.canvas.reset();
+  SDL_DestroyRenderer(found->second.renderer);
+  SDL_DestroyWindow(found->second.sdl_window);
+  m_shown.erase(found);
+}
+
+void SdlHost::show_fatal_error(const std::string& message) {
+  std::fprintf(stderr, "metria: %s\n", message.c_str());
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "メトリア", message.c_str(), nullptr);
+}
+
+Window* SdlHost::window_for(std::uint32_t sdl_window_id) const {
+  for (const auto& [window, shown] : m_shown)
+    if (SDL_GetWindowID(shown.sdl_window) == sdl_window_id) return window;
+  return nullptr;
+}
+
+void SdlHost::expose(std::uint32_t sdl_window_id) {
+  if (Window* window = window_for(sdl_window_id)) window->invalidate();
+}
+
+SDL_Cursor* SdlHost::cursor_for(const Window& window) {
+  return window.drag_cursor() != Icon::None && m_drag ? m_drag : m_arrow;
+}
+
+void SdlHost::present_changes() {
+  for (auto& [window, shown] : m_shown) {
+    if (SDL_Cursor* wanted = cursor_for(*window); wanted && wanted != m_current) {
+      SDL_SetCursor(wanted);
+      m_current = wanted;
+    }
+    if (!window->needs_redraw()) continue;
+    paint_window(*window, *shown.canvas);
+    SDL_RenderPresent(shown.renderer);
+    window->mark_drawn();
+    m_presented_once = true;
+  }
+}
+
+}  // namespace metria

@@ -1,0 +1,81 @@
+// Mouse routing: the first visible control in the list whose rectangle holds the pointer gets the
+// event, else the window; a control without a handler for the event swallows it.
+#include "ui/mouse_router.h"
+
+#include "ui/control.h"
+#include "ui/window.h"
+
+namespace metria {
+
+namespace {
+
+void call(const std::function<void(int)>& handler, const Control& target) {
+  if (handler) handler(target.index());
+}
+
+}  // namespace
+
+void MouseRouter::pointer_moved(Point p) {
+  Control* target = m_window.control_at(p);
+  if (dragging()) {
+    if (target == m_drag_over) {
+      if (target && target->handlers().drag_over) target->handlers().drag_over(target->index(), DragState::Over);
+      return;
+    }
+    Control* left = m_drag_over;
+    m_drag_over = target;
+    if (left && left->handlers().drag_over) left->handlers().drag_over(left->index(), DragState::Leave);
+    // Re-check: the leave handler runs screen code, which may have closed the window.
+    if (m_window.closed()) return;
+    if (target && target->handlers().drag_over) target->handlers().drag_over(target->index(), DragState::Enter);
+    return;
+  }
+  if (target) {
+    call(target->handlers().mouse_move, *target);
+  } else if (m_window.form_mouse_move) {
+    m_window.form_mouse_move();
+  }
+}
+
+void MouseRouter::button_pressed(Point p, MouseButton button) {
+  if (m_button_down) return;  // a second button while one is held changes nothing
+  m_button_down = true;
+  m_pressed_button = button;
+  m_pressed = m_window.control_at(p);
+  if (m_pressed) call(m_pressed->handlers().mouse_down, *m_pressed);
+}
+
+void MouseRouter::button_released(Point p, MouseButton button) {
+  if (!m_button_down || button != m_pressed_button) return;
+  m_button_down = false;
+  Control* target = m_window.control_at(p);
+  if (dragging()) {
+    m_drag_source = nullptr;
+    m_drag_over = nullptr;
+    m_window.invalidate();  // the pointer goes back to the arrow
+    if (target) {
+      call(target->handlers().drag_drop, *target);
+    } else if (m_window.form_drag_drop) {
+      m_window.form_drag_drop();
+    }
+    return;
+  }
+  Control* pressed = m_pressed;
+  m_pressed = nullptr;
+  if (target && target == pressed) call(target->handlers().click, *target);
+}
+
+void MouseRouter::begin_drag(Control& source) {
+  m_drag_source = &source;
+  m_drag_over = nullptr;
+  m_window.invalidate();
+}
+
+void MouseRouter::reset() {
+  m_button_down = false;
+  m_pressed = m_drag_source = m_drag_over = nullptr;
+}
+
+Icon MouseRouter::drag_cursor() const { return m_drag_source ? m_drag_source->drag_icon() : Icon::None; }
+
+}  // namespace metria

@@ -1,0 +1,73 @@
+// Painting of labels and images as the window layer draws them.
+#include "ui/painter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/canvas.h"
+#include "ui/text_layout.h"
+#include "ui/window.h"
+
+namespace metria {
+
+namespace {
+
+Font scaled(const Font& font, double scale) {
+  return {font.face, static_cast<int>(std::lround(font.pixels * scale)), font.bold};
+}
+
+PixelRect natural_size_at(Picture picture, int left, int top, double scale) {
+  const PictureInfo info = picture_info(picture);
+  return {to_pixels(left, scale), to_pixels(top, scale), static_cast<int>(std::lround(info.width * scale)),
+          static_cast<int>(std::lround(info.height * scale))};
+}
+
+void paint_label(const Control& label, Canvas& canvas, double scale) {
+  const PixelRect box = to_pixels(label.rect(), scale);
+  if (label.back_style() == BackStyle::Opaque) canvas.fill_rect(box, label.back_color());
+  const int border = std::max(1, static_cast<int>(std::lround(scale)));
+  if (label.border_style() == BorderStyle::FixedSingle) canvas.frame_rect(box, colors::kBlack, border);
+  if (label.caption().empty() || !label.font()) return;
+
+  const Font font = scaled(*label.font(), scale);
+  const int inset = label.border_style() == BorderStyle::FixedSingle ? border : 0;
+  const int width = box.w - 2 * inset;
+  const int line_height = canvas.line_height(font);
+  const auto measure = [&](std::string_view text) { return canvas.text_width(font, text); };
+  int y = box.y + inset;
+  for (const std::string& line : wrap_text(label.caption(), width, measure)) {
+    if (y >= box.y + box.h) break;
+    int x = box.x + inset;
+    const int spare = width - measure(line);
+    if (label.alignment() == Alignment::Centre) x += spare / 2;
+    if (label.alignment() == Alignment::Right) x += spare;
+    canvas.draw_text(font, label.fore_color(), line, x, y, box);
+    y += line_height;
+  }
+}
+
+void paint_image(const Control& image, Canvas& canvas, double scale) {
+  if (image.picture() == Picture::None) return;
+  const PixelRect dest = image.stretch() ? to_pixels(image.rect(), scale)
+                                         : natural_size_at(image.picture(), image.left(), image.top(), scale);
+  canvas.draw_picture(image.picture(), dest);
+}
+
+}  // namespace
+
+void paint_window(const Window& window, Canvas& canvas, double scale) {
+  const ScreenDef& def = window.definition();
+  const PixelRect client{0, 0, to_pixels(def.client_width, scale), to_pixels(def.client_height, scale)};
+  canvas.fill_rect(client, def.back_color.value_or(kDefaultWindowColor));
+  if (def.picture != Picture::None) canvas.draw_picture(def.picture, natural_size_at(def.picture, 0, 0, scale));
+
+  const auto& controls = window.controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    const Control& control = **it;
+    if (!control.visible()) continue;
+    if (control.kind() == ControlKind::Label) paint_label(control, canvas, scale);
+    if (control.kind() == ControlKind::Image) paint_image(control, canvas, scale);
+  }
+}
+
+}  // namespace metria

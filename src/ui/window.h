@@ -1,0 +1,82 @@
+// A loaded screen: the window built from a screen definition, owning its controls, timers and
+// mouse routing. Screen logic changes the controls' properties and handles their events.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "ui/clock.h"
+#include "ui/control.h"
+#include "ui/mouse_router.h"
+#include "ui/screen_def.h"
+#include "ui/timer_queue.h"
+
+namespace metria {
+
+class SoundDevice;
+
+class Window {
+ public:
+  Window(const ScreenDef& def, const Clock& clock, SoundDevice& sound);
+  ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  const ScreenDef& definition() const { return m_def; }
+
+  // A control by name, or an array member by name and Index, wherever it stands in the list.
+  // Throws std::out_of_range for a name the definition does not hold.
+  Control& find(std::string_view name, int index = kNoIndex);
+  const Control& find(std::string_view name, int index = kNoIndex) const;
+  // Every member of an array (or the single control) with this name.
+  std::vector<Control*> members(std::string_view name);
+  // Front to back.
+  const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
+  // The control that gets the mouse at p: the first visible label, image or player holding it.
+  Control* control_at(Point p) const;
+
+  // Window-level handlers: Form_MouseMove and Form_DragDrop.
+  std::function<void()> form_mouse_move, form_drag_drop;
+
+  // Pointer input, in twips of the client area.
+  void pointer_moved(Point p);
+  void button_pressed(Point p, MouseButton button);
+  void button_released(Point p, MouseButton button);
+  MouseRouter& router() { return m_router; }
+  bool dragging() const { return m_router.dragging(); }
+  Icon drag_cursor() const { return m_router.drag_cursor(); }
+
+  // Timers.
+  void timer_changed(Control& timer);
+  std::optional<std::int64_t> next_timer_due() const;
+  // Delivers the earliest tick due at or before now; false when none is due.
+  bool fire_next_timer(std::int64_t now);
+  bool timer_armed(const Control& timer) const { return m_timers.armed(timer); }
+
+  SoundDevice& sound() { return m_sound; }
+
+  // Something visible changed since the last frame.
+  bool needs_redraw() const { return m_needs_redraw; }
+  void invalidate() { m_needs_redraw = true; }
+  void mark_drawn() { m_needs_redraw = false; }
+
+  // Unloading: timers stop, sounds go silent, no further event is delivered.
+  void close();
+  bool closed() const { return m_closed; }
+
+ private:
+  const ScreenDef& m_def;
+  const Clock& m_clock;
+  SoundDevice& m_sound;
+  std::vector<std::unique_ptr<Control>> m_controls;
+  MouseRouter m_router;
+  TimerQueue m_timers;
+  bool m_needs_redraw = true;
+  bool m_closed = false;
+};
+
+}  // namespace metria

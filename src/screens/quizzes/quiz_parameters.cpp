@@ -1,0 +1,167 @@
+// The numbers, texts and layout of the three unit quiz screens.
+#include "screens/quizzes/quiz_parameters.h"
+
+#include <string>
+
+#include "app/fatal_error.h"
+
+namespace metria {
+namespace {
+
+constexpr QuizParameters kSiUnits{
+    .id = ScreenId::QuizSi,
+    .name = "SI単位",
+    .caption = "ＳＩ単位",
+    .background = Picture::QuizSiBackground,
+    .board = Picture::ScrollTurtleLarge,
+    .ItemCount = 75,
+    .walk_step = 450,
+    .walk_stop = 2100,
+    .FailLimit = 20,
+    .gold = {.low = 70},
+    .silver = {.low = 60, .high = 69},
+    .bronze = {.low = 55, .high = 59},
+    .prompt = "これは何の単位かな",
+    .prompt_pixels = 23,
+    .content = si_units_content,
+    .grid = {.columns = 2,
+             .rows = 8,
+             .left = 750,
+             .column_pitch = 1800,
+             .top = 900,
+             .row_pitch = 630,
+             .width = 1455,
+             .height = 375,
+             .font = {Face::Mincho, 23, true}},
+    .layout = {.client_width = 9600,
+               .client_height = 6000,
+               .label2 = {5340, 2340, 2595, 300},
+               .label3 = {5055, 5145, 3150, 405},
+               .label4 = {7620, 285, 1260, 300},
+               .label5 = {675, 2340, 3405, 1305},
+               .label6 = {5610, 750, 1035, 735},
+               .label7 = {7410, 750, 1035, 735},
+               .label8 = {4845, 135, 765, 465},
+               .label9 = {5580, 135, 1095, 465},
+               .label10 = {2370, 2295, 4305, 1425},
+               .label11 = {4845, 135, 1830, 465},
+               .image1 = {5740, 3810, 1800, 1800},
+               .image2 = {5740, 4290, 1815, 1785},
+               .image3 = {5010, 2010, 3255, 2985},
+               .image4 = {5145, 2715, 2985, 2925},
+               .image5 = {5055, 2625, 3165, 3105},
+               .image6 = {5205, 1650, 2850, 3450},
+               .image7 = {5220, 1650, 2850, 3450},
+               .image8 = {5235, 1650, 2850, 3450},
+               .image9 = {480, 720, 3765, 5175}},
+};
+
+constexpr QuizParameters kCounters{
+    .id = ScreenId::QuizCounters,
+    .name = "日本",
+    .caption = "物の数え方",
+    .background = Picture::QuizCountersBackground,
+    .board = Picture::ScrollTurtleSmall,
+    .ItemCount = 63,
+    .walk_step = 422,
+    .walk_stop = 2500,
+    .FailLimit = 18,
+    .gold = {.low = 57},
+    .silver = {.low = 50, .high = 56},
+    .bronze = {.low = 45, .high = 49},
+    .prompt = "これはどう数えるの？",
+    .prompt_pixels = 21,
+    .content = counters_content,
+    .grid = {.columns = 5,
+             .rows = 12,
+             .left = 765,
+             .column_pitch = 840,
+             .top = 465,
+             .row_pitch = 450,
+             .width = 825,
+             .height = 435,
+             .font = {Face::Mincho, 24, true}},
+    .layout = {.client_width = 9585,
+               .client_height = 5985,
+               .label2 = {5880, 2505, 2355, 300},
+               .label3 = {5475, 5310, 3150, 405},
+               .label4 = {7620, 420, 1260, 300},
+               .label5 = {1230, 2460, 3405, 1305},
+               .label6 = {6015, 915, 1035, 735},
+               .label7 = {7815, 915, 1035, 735},
+               .label8 = {5580, 300, 765, 465},
+               .label9 = {6330, 300, 1095, 465},
+               .label10 = {2580, 2310, 4305, 1425},
+               .label11 = {5580, 285, 1830, 465},
+               .image1 = {6170, 4020, 1800, 1800},
+               .image2 = {6170, 4485, 1815, 1785},
+               .image3 = {5670, 2175, 2745, 2910},
+               .image4 = {5535, 3000, 2985, 2925},
+               .image5 = {5460, 2850, 3165, 3105},
+               .image6 = {5850, 1890, 2850, 3450},
+               .image7 = {5775, 1800, 2850, 3450},
+               .image8 = {5745, 1830, 2850, 3450},
+               .image9 = {645, 375, 4425, 5595}},
+};
+
+constexpr QuizParameters kCurrencies{
+    .id = ScreenId::QuizCurrencies,
+    .name = "通貨",
+    .caption = "通貨の単位",
+    .background = Picture::QuizCurrenciesBackground,
+    .board = Picture::ScrollTurtleSmall,
+    .ItemCount = 45,
+    .walk_step = 422,
+    .walk_stop = 2500,
+    .FailLimit = 15,
+    .gold = {.low = 40},
+    .silver = {.low = 35, .high = 39},
+    .bronze = {.low = 30, .high = 34},
+    .prompt = "この国の通貨は何？",
+    .prompt_pixels = 21,
+    .content = currencies_content,
+    .grid = {.columns = 3,
+             .rows = 12,
+             .left = 450,
+             .column_pitch = 1530,
+             .top = 450,
+             .row_pitch = 450,
+             .width = 1455,
+             .height = 375,
+             .font = {Face::Gothic, 20, true}},
+    .layout = {.client_width = 9585,
+               .client_height = 5985,
+               .label2 = {5880, 2520, 2355, 300},
+               .label3 = {5475, 5325, 3150, 405},
+               .label4 = {7620, 435, 1260, 300},
+               .label5 = {900, 2490, 3405, 1305},
+               .label6 = {6015, 915, 1035, 735},
+               .label7 = {7815, 915, 1035, 735},
+               .label8 = {5400, 300, 765, 465},
+               .label9 = {6150, 300, 1095, 465},
+               .label10 = {2580, 2265, 4305, 1425},
+               .label11 = {5400, 300, 1830, 465},
+               .image1 = {6165, 4035, 1800, 1800},
+               .image2 = {6165, 4500, 1815, 1785},
+               .image3 = {5670, 2175, 2745, 2910},
+               .image4 = {5535, 3015, 2985, 2925},
+               .image5 = {5460, 2865, 3165, 3105},
+               .image6 = {5850, 1905, 2850, 3450},
+               .image7 = {5775, 1815, 2850, 3450},
+               .image8 = {5745, 1845, 2850, 3450},
+               .image9 = {375, 360, 4695, 5535}},
+};
+
+}  // namespace
+
+const QuizParameters& quiz_parameters(ScreenId id) {
+  switch (id) {
+    case ScreenId::QuizSi: return kSiUnits;
+    case ScreenId::QuizCounters: return kCounters;
+    case ScreenId::QuizCurrencies: return kCurrencies;
+    default: break;
+  }
+  throw FatalError(std::string(screen_name(id)) + " is not a unit quiz");
+}
+
+}  // namespace metria

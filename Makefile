@@ -12,7 +12,10 @@ E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils
 
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all run test test-sanitize build deps e2e-deps clean
+BENCH_BUILD ?= build-bench
+PREFIX     ?= /usr/local
+
+.PHONY: all run test test-sanitize build deps e2e-deps e2e bench install uninstall clean
 
 all: build
 
@@ -43,5 +46,20 @@ test-sanitize: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The real program in a real window under Xvfb, driven with xdotool.
+e2e: build e2e-deps
+	tests/e2e/run.sh $(BUILD)/metria
+
+bench: deps e2e-deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DMETRIA_BENCH=ON -DMETRIA_TESTS=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	bench/run.sh $(BENCH_BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	xargs -r rm -f < $(BUILD)/install_manifest.txt
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -22,6 +22,13 @@ PixelRect natural_size_at(Picture picture, int left, int top, double scale) {
           static_cast<int>(std::lround(info.height * scale))};
 }
 
+// The largest size down to 85 % of the font's own at which the text fits the width.
+Font fitted(Canvas& canvas, Font font, std::string_view text, int width) {
+  const int smallest = font.pixels * 85 / 100;
+  while (font.pixels > smallest && canvas.text_width(font, text) > width) --font.pixels;
+  return font;
+}
+
 void paint_label(const Control& label, Canvas& canvas, double scale) {
   const PixelRect box = to_pixels(label.rect(), scale);
   if (label.back_style() == BackStyle::Opaque) canvas.fill_rect(box, label.back_color());
@@ -29,13 +36,20 @@ void paint_label(const Control& label, Canvas& canvas, double scale) {
   if (label.border_style() == BorderStyle::FixedSingle) canvas.frame_rect(box, colors::kBlack, border);
   if (label.caption().empty() || !label.font()) return;
 
-  const Font font = scaled(*label.font(), scale);
+  Font font = scaled(*label.font(), scale);
   const int inset = label.border_style() == BorderStyle::FixedSingle ? border : 0;
   const int width = box.w - 2 * inset;
   const int line_height = canvas.line_height(font);
+  // A label only one line high keeps its caption on that line: breaking it would hide the end of
+  // the caption entirely. Where our faces run a little wider than the label was made for, the
+  // caption is set a few pixels smaller so that it fits, rather than cut at the edges.
+  const bool one_line = box.h - 2 * inset < 2 * line_height;
+  if (one_line) font = fitted(canvas, font, label.caption(), width);
   const auto measure = [&](std::string_view text) { return canvas.text_width(font, text); };
+  const std::vector<std::string> lines =
+      one_line ? std::vector<std::string>{label.caption()} : wrap_text(label.caption(), width, measure);
   int y = box.y + inset;
-  for (const std::string& line : wrap_text(label.caption(), width, measure)) {
+  for (const std::string& line : lines) {
     if (y >= box.y + box.h) break;
     int x = box.x + inset;
     const int spare = width - measure(line);

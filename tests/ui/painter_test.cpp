@@ -67,6 +67,29 @@ TEST_F(Painting, CaptionsAreCentredFromTheTopEdgeAndClippedToTheLabel) {
   EXPECT_EQ(canvas.text_clips.back(), (PixelRect{10, 10, 100, 30}));
 }
 
+TEST(LabelCaption, AOneLineLabelKeepsItsCaptionOnItsLineSetSmallerToFitATallerOneBreaksIt) {
+  FakeClock clock;
+  RecordingSoundDevice sound;
+  const Font banner{Face::Mincho, 80, true};
+  const ScreenDef def{.name = "SI単位", .client_width = 9600, .client_height = 6000,
+                      .controls = {{.name = "Label5", .kind = ControlKind::Label, .rect = {675, 2340, 3405, 1305},
+                                    .caption = "合　格", .alignment = Alignment::Centre, .font = banner},
+                                   {.name = "Tall", .kind = ControlKind::Label, .rect = {0, 3300, 3405, 2600},
+                                    .caption = "合　格", .font = banner}}};
+  Window window(def, clock, sound);
+  RecordingCanvas canvas;
+  paint_window(window, canvas);
+  std::vector<DrawOp> texts;
+  for (const DrawOp& op : canvas.ops)
+    if (op.kind == Kind::Text) texts.push_back(op);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].text, "合　");  // the tall label, drawn first (it lies behind), breaks the caption
+  EXPECT_EQ(texts[1].text, "格");
+  EXPECT_EQ(texts[2].text, "合　格");
+  EXPECT_EQ(texts[2].rect.h, 75) << "227 px hold three characters of 75 px, not of 80";
+  EXPECT_EQ(texts[2].rect.x, 45 + 1);
+}
+
 TEST_F(Painting, RunTimeChangesAskForOneRedrawAndAreDrawn) {
   window.mark_drawn();
   window.find("Drop").set_back_style(BackStyle::Opaque);

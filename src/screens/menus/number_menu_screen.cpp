@@ -4,6 +4,7 @@
 #include "app/fatal_error.h"
 #include "app/folder_rule.h"
 #include "app/hover_highlight.h"
+#include "screens/walking_turtle.h"
 
 namespace metria {
 
@@ -55,20 +56,7 @@ void NumberMenuScreen::Timer1_Timer() {
 
 // One step: the turtle moves up and changes pose, each pose with its own step sound.
 void NumberMenuScreen::Timer2_Timer() {
-  TurtleTop = to_int16(TurtleTop - kStepHeight);
-  if (WalkFrame == 1) {
-    control("Image2").set_visible(false);
-    control("Image1").set_top(TurtleTop);
-    control("Image1").set_visible(true);
-    Play("MediaPlayer1");
-    WalkFrame = 2;
-  } else if (WalkFrame == 2) {
-    control("Image1").set_visible(false);
-    control("Image2").set_top(TurtleTop);
-    control("Image2").set_visible(true);
-    Play("MediaPlayer2");
-    WalkFrame = 1;
-  }
+  TakeWalkStep(*this, TurtleTop, WalkFrame, kStepHeight);
   if (TurtleTop < kWalkEndsBelowTop) {
     control("Timer2").set_interval(0);
     control("Timer3").set_interval(kPauseMs);

@@ -8,6 +8,7 @@
 #include "app/folder_rule.h"
 #include "app/hover_highlight.h"
 #include "screens/quizzes/quiz_definition.h"
+#include "screens/walking_turtle.h"
 
 namespace metria {
 namespace {
@@ -95,20 +96,7 @@ void QuizScreen::Timer1_Timer() {
 }
 
 void QuizScreen::Timer2_Timer() {
-  TurtleTop = to_int16(TurtleTop - P.walk_step);
-  if (WalkFrame == 1) {
-    control("Image2").set_visible(false);
-    control("Image1").set_top(TurtleTop);
-    control("Image1").set_visible(true);
-    Play("MediaPlayer1");
-    WalkFrame = 2;
-  } else {
-    control("Image1").set_visible(false);
-    control("Image2").set_top(TurtleTop);
-    control("Image2").set_visible(true);
-    Play("MediaPlayer2");
-    WalkFrame = 1;
-  }
+  TakeWalkStep(*this, TurtleTop, WalkFrame, P.walk_step);
   if (TurtleTop <= P.walk_stop) {
     control("Timer2").set_interval(0);
     control("Timer3").set_interval(kArrivalDelay);

@@ -14,30 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "harness/utf8.h"
+
 namespace metria {
 namespace {
 
-// Decodes UTF-8; nullopt for a malformed sequence, so a broken caption fails loudly.
-std::optional<std::u32string> decode(std::string_view text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                       : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return std::nullopt;
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next >> 6) != 0x2) return std::nullopt;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    out.push_back(cp);
-    i += length;
-  }
-  return out;
-}
-
-std::u32string code_points(std::string_view text) { return decode(text).value_or(U"<bad UTF-8>"); }
+using ::metria::testing::code_points;
+using ::metria::testing::decode;
 
 std::vector<std::int16_t> exponents(std::span<const DrillCard> cards) {
   std::vector<std::int16_t> out;
@@ -69,7 +52,7 @@ struct DrillCase {
 
 void PrintTo(const DrillCase& drill, std::ostream* out) { *out << drill.name; }
 
-class EveryDrill : public testing::TestWithParam<DrillCase> {};
+class EveryDrill : public ::testing::TestWithParam<DrillCase> {};
 
 TEST_P(EveryDrill, HasItsNumberOfCards) { EXPECT_EQ(GetParam().cards().size(), GetParam().count); }
 
@@ -92,7 +75,7 @@ TEST_P(EveryDrill, CaptionsAreDistinctNonEmptyUtf8) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DrillContent, EveryDrill,
-                         testing::Values(DrillCase{"LargeNames", large_names_cards, 20},
+                         ::testing::Values(DrillCase{"LargeNames", large_names_cards, 20},
                                          DrillCase{"SiPrefixes", si_prefix_cards, 20},
                                          DrillCase{"SmallNames", small_names_cards, 22}),
                          [](const auto& info) { return std::string(info.param.name); });

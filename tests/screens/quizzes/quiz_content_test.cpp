@@ -14,30 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "harness/utf8.h"
+
 namespace metria {
 namespace {
 
-// Decodes UTF-8; nullopt for a malformed sequence, so a broken text fails loudly.
-std::optional<std::u32string> decode(std::string_view text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                       : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return std::nullopt;
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next >> 6) != 0x2) return std::nullopt;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    out.push_back(cp);
-    i += length;
-  }
-  return out;
-}
-
-std::u32string code_points(std::string_view text) { return decode(text).value_or(U"<bad UTF-8>"); }
+using ::metria::testing::code_points;
+using ::metria::testing::decode;
 
 bool contains(std::string_view text, char32_t cp) {
   return code_points(text).find(cp) != std::u32string::npos;
@@ -87,7 +70,7 @@ struct QuizCase {
 
 void PrintTo(const QuizCase& quiz, std::ostream* out) { *out << quiz.name; }
 
-class EveryQuiz : public testing::TestWithParam<QuizCase> {};
+class EveryQuiz : public ::testing::TestWithParam<QuizCase> {};
 
 TEST_P(EveryQuiz, HasItsCountsOfItemsAndAnswerCaptions) {
   const auto& content = GetParam().content();
@@ -156,7 +139,7 @@ TEST_P(EveryQuiz, TextsAreDistinctNonEmptyUtf8WithoutOuterBlanks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(QuizContent, EveryQuiz,
-                         testing::Values(QuizCase{"SiUnits", si_units_content, 75, 16, 1},
+                         ::testing::Values(QuizCase{"SiUnits", si_units_content, 75, 16, 1},
                                          QuizCase{"Counters", counters_content, 63, 60, 4},
                                          QuizCase{"Currencies", currencies_content, 45, 36, 1}),
                          [](const auto& info) { return std::string(info.param.name); });

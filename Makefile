@@ -59,7 +59,7 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 uninstall:
-	xargs -r rm -f < $(BUILD)/install_manifest.txt
+	cmake --build $(BUILD) --target uninstall
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

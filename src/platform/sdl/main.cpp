@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "platform/sdl/display_scale.h"
 #include "platform/sdl/event_loop.h"
 #include "platform/sdl/font_finder.h"
 #include "platform/sdl/sdl_canvas.h"
@@ -26,6 +27,14 @@ std::string program_folder() {
   return folder;
 }
 
+// The display's scale, made small enough for the windows to fit on it.
+double display_scale() {
+  const double wanted = metria::scale_of(metria::read_scale_settings());
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return wanted;
+  return metria::fit_scale(wanted, usable.w, usable.h);
+}
+
 }  // namespace
 
 int main(int, char**) {
@@ -33,6 +42,10 @@ int main(int, char**) {
   // the framebuffer hint X11 would still load GL.
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A finger or a pen works the mouse: SDL turns touches into mouse events and the event loop
+  // reads only those; mouse input is not turned into touches, so nothing arrives twice.
+  SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
+  SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "metria: cannot open a window: no display (%s)\n", SDL_GetError());
     return 2;
@@ -45,9 +58,10 @@ int main(int, char**) {
 
   int status = 0;
   {
+    const double scale = display_scale();
     metria::SdlResources resources(metria::find_font_files());
     metria::SdlSoundDevice sound;
-    metria::SdlHost host(resources);
+    metria::SdlHost host(resources, scale);
     metria::SteadyClock clock;
     metria::SystemRandom random;
     metria::LocalTimeOfDay time_of_day;

@@ -5,10 +5,12 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "platform/sdl/embedded_files.h"
+#include "platform/sdl/picture_surface.h"
 
 namespace metria {
 
@@ -27,6 +29,8 @@ SDL_Surface* decode(std::string_view file) {
 }
 
 SDL_Rect sdl_rect(const PixelRect& r) { return {r.x, r.y, r.w, r.h}; }
+
+bool whole_scale(double scale) { return scale == std::floor(scale); }
 
 }  // namespace
 
@@ -85,10 +89,15 @@ void SdlCanvas::frame_rect(const PixelRect& r, Color color, int thickness) {
 void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
   auto found = m_picture_textures.find(picture);
   if (found == m_picture_textures.end()) {
-    SDL_Surface* surface = m_resources.picture(picture);
-    SDL_Texture* texture = surface ? SDL_CreateTextureFromSurface(m_renderer, surface) : nullptr;
-    // Nearest-neighbour scaling keeps the hidden colour key out of the stretched edges.
-    if (texture) SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+    SDL_Texture* texture = nullptr;
+    SDL_Surface* decoded = m_resources.picture(picture);
+    if (SDL_Surface* padded = decoded ? padded_rgba_copy(decoded) : nullptr) {
+      texture = SDL_CreateTextureFromSurface(m_renderer, padded);
+      SDL_FreeSurface(padded);
+    }
+    // Whole scales repeat pixels exactly (and scale 1 draws each picture pixel for pixel); between
+    // them smooth scaling avoids uneven, doubled pixel rows. The padding keeps the key colour out.
+    if (texture) SDL_SetTextureScaleMode(texture, whole_scale(m_scale) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     found = m_picture_textures.emplace(picture, texture).first;
   }
   if (!found->second) return;

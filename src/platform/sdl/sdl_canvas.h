@@ -40,7 +40,10 @@ class SdlResources {
 
 class SdlCanvas final : public Canvas {
  public:
-  SdlCanvas(SDL_Renderer* renderer, SdlResources& resources) : m_renderer(renderer), m_resources(resources) {}
+  // scale: device pixels per definition pixel (1 on a 96 dpi display); it decides how pictures
+  // are resampled and must be the scale the window is painted at.
+  SdlCanvas(SDL_Renderer* renderer, SdlResources& resources, double scale = 1.0)
+      : m_renderer(renderer), m_resources(resources), m_scale(scale) {}
   ~SdlCanvas() override;
   SdlCanvas(const SdlCanvas&) = delete;
   SdlCanvas& operator=(const SdlCanvas&) = delete;
@@ -58,6 +61,7 @@ class SdlCanvas final : public Canvas {
 
   SDL_Renderer* m_renderer;
   SdlResources& m_resources;
+  double m_scale;
   std::map<Picture, SDL_Texture*> m_picture_textures;
   std::map<TextKey, SDL_Texture*> m_text_textures;
 };

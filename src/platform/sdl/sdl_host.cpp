@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -18,14 +19,33 @@ constexpr int kMagnifierHotX = 12, kMagnifierHotY = 12;
 
 }  // namespace
 
-SdlHost::SdlHost(SdlResources& resources) : m_resources(resources) {
+SdlHost::SdlHost(SdlResources& resources, double scale) : m_resources(resources), m_scale(scale) {
   // Bare X servers show a cross by default: start with the arrow.
   m_arrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   if (m_arrow) SDL_SetCursor(m_arrow);
   m_current = m_arrow;
   // Some video drivers have no colour cursors: dragging then keeps the arrow.
-  if (SDL_Surface* magnifier = m_resources.icon(Icon::Magnifier))
-    m_drag = SDL_CreateColorCursor(magnifier, kMagnifierHotX, kMagnifierHotY);
+  if (SDL_Surface* magnifier = m_resources.icon(Icon::Magnifier)) m_drag = drag_cursor(magnifier);
+}
+
+SDL_Cursor* SdlHost::drag_cursor(SDL_Surface* icon) const {
+  // The icon grows with the windows by whole steps (pixels repeated), so it stays crisp and keeps
+  // its size beside the cards it carries.
+  const int factor = std::max(1, static_cast<int>(m_scale));
+  if (factor == 1) return SDL_CreateColorCursor(icon, kMagnifierHotX, kMagnifierHotY);
+  SDL_Surface* larger =
+      SDL_CreateRGBSurfaceWithFormat(0, icon->w * factor, icon->h * factor, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!larger) return nullptr;
+  SDL_Surface* source = SDL_ConvertSurfaceFormat(icon, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_Cursor* cursor = nullptr;
+  if (source) {
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    if (SDL_BlitScaled(source, nullptr, larger, nullptr) == 0)
+      cursor = SDL_CreateColorCursor(larger, kMagnifierHotX * factor, kMagnifierHotY * factor);
+    SDL_FreeSurface(source);
+  }
+  SDL_FreeSurface(larger);
+  return cursor;
 }
 
 SdlHost::~SdlHost() {
@@ -41,7 +61,7 @@ void SdlHost::window_shown(Window& window) {
   const ScreenDef& def = window.definition();
   SDL_Window* sdl_window =
       SDL_CreateWindow(def.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                       to_pixels(def.client_width), to_pixels(def.client_height), SDL_WINDOW_HIDDEN);
+                       to_pixels(def.client_width, m_scale), to_pixels(def.client_height, m_scale), SDL_WINDOW_HIDDEN);
   if (!sdl_window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
   if (SDL_Surface* icon = m_resources.icon(def.icon)) SDL_SetWindowIcon(sdl_window, icon);
   SDL_Renderer* renderer = SDL_CreateRenderer(sdl_window, -1, SDL_RENDERER_SOFTWARE);
@@ -49,7 +69,7 @@ void SdlHost::window_shown(Window& window) {
     SDL_DestroyWindow(sdl_window);
     throw std::runtime_error(std::string("cannot draw in a window: ") + SDL_GetError());
   }
-  m_shown[&window] = {sdl_window, renderer, std::make_unique<SdlCanvas>(renderer, m_resources)};
+  m_shown[&window] = {sdl_window, renderer, std::make_unique<SdlCanvas>(renderer, m_resources, m_scale)};
   window.invalidate();
   SDL_ShowWindow(sdl_window);
 }
@@ -89,7 +109,7 @@ void SdlHost::present_changes() {
       m_current = wanted;
     }
     if (!window->needs_redraw()) continue;
-    paint_window(*window, *shown.canvas);
+    paint_window(*window, *shown.canvas, m_scale);
     SDL_RenderPresent(shown.renderer);
     window->mark_drawn();
     m_presented_once = true;

@@ -1,5 +1,5 @@
 // Real windows for the loaded screens: one fixed-size, centred SDL window per screen, drawn with
-// the software renderer, and the pointer shapes (arrow, drag icon).
+// the software renderer at the display's scale, and the pointer shapes (arrow, drag icon).
 #pragma once
 
 #include <cstdint>
@@ -7,19 +7,22 @@
 #include <memory>
 
 #include "app/window_host.h"
+#include "platform/sdl/event_translation.h"
 #include "platform/sdl/sdl_canvas.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Cursor;
+struct SDL_Surface;
 
 namespace metria {
 
 class Window;
 
-class SdlHost final : public WindowHost {
+class SdlHost final : public WindowHost, public WindowLookup {
  public:
-  explicit SdlHost(SdlResources& resources);
+  // scale: device pixels per definition pixel, for every window of the run (see display_scale.h).
+  SdlHost(SdlResources& resources, double scale);
   ~SdlHost() override;
   SdlHost(const SdlHost&) = delete;
   SdlHost& operator=(const SdlHost&) = delete;
@@ -28,12 +31,13 @@ class SdlHost final : public WindowHost {
   void window_unloaded(Window& window) override;
   void show_fatal_error(const std::string& message) override;
 
-  // The screen window behind an SDL window id, or null.
-  Window* window_for(std::uint32_t sdl_window_id) const;
+  // WindowLookup.
+  Window* window_for(std::uint32_t sdl_window_id) const override;
+  double scale() const override { return m_scale; }
+  void expose(std::uint32_t sdl_window_id) override;
+
   // Draws every window that changed since its last frame, and sets the pointer shape.
   void present_changes();
-  // The next frame of this window is drawn in full (it was uncovered).
-  void expose(std::uint32_t sdl_window_id);
   bool presented_once() const { return m_presented_once; }
 
  private:
@@ -43,8 +47,11 @@ class SdlHost final : public WindowHost {
     std::unique_ptr<SdlCanvas> canvas;
   };
   SDL_Cursor* cursor_for(const Window& window);
+  // The drag icon as a pointer, enlarged to the scale; null where the driver has no colour cursors.
+  SDL_Cursor* drag_cursor(SDL_Surface* icon) const;
 
   SdlResources& m_resources;
+  double m_scale;
   std::map<Window*, Shown> m_shown;
   SDL_Cursor* m_arrow = nullptr;
   SDL_Cursor* m_drag = nullptr;

@@ -1,0 +1,25 @@
+# Removes what `cmake --install` put down, as listed in install_manifest.txt, then the folders
+# this leaves empty, walking up to the prefix's bin/, lib/ or share/, which stay.
+#   cmake -DMANIFEST=build/install_manifest.txt -P packaging/uninstall.cmake
+if(NOT MANIFEST OR NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "uninstall: no install manifest at '${MANIFEST}': nothing was installed from this build")
+endif()
+file(STRINGS "${MANIFEST}" installed)
+foreach(path IN LISTS installed)
+  if(EXISTS "${path}" OR IS_SYMLINK "${path}")
+    message(STATUS "Removing ${path}")
+    file(REMOVE "${path}")
+  endif()
+  get_filename_component(folder "${path}" DIRECTORY)
+  get_filename_component(name "${folder}" NAME)
+  while(IS_DIRECTORY "${folder}" AND NOT name MATCHES "^(bin|lib|share)$")
+    file(GLOB left "${folder}/*" "${folder}/.*")
+    if(left)
+      break()
+    endif()
+    message(STATUS "Removing empty ${folder}")
+    file(REMOVE_RECURSE "${folder}")  # empty, as just checked
+    get_filename_component(folder "${folder}" DIRECTORY)
+    get_filename_component(name "${folder}" NAME)
+  endwhile()
+endforeach()

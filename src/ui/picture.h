@@ -32,6 +32,8 @@ enum class Picture {
   BronzeMedal,
 };
 
+inline constexpr Picture kLastPicture = Picture::BronzeMedal;
+
 enum class Icon { None, Stopwatch, Magnifier };
 
 struct PictureInfo {

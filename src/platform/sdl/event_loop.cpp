@@ -12,11 +12,23 @@
 
 namespace metria {
 
+namespace {
+
+// Time enough before the next tick to prepare one picture without delaying it.
+constexpr std::int64_t kSpareMsForPreparing = 20;
+
+}  // namespace
+
 void run_event_loop(App& app, SdlHost& host, const Clock& clock) {
   while (app.running()) {
     host.present_changes();
     SDL_Event event;
-    const auto due = app.next_timer_due();
+    auto due = app.next_timer_due();
+    // Once the first frame is up, idle moments prepare the pictures of the other screens, one at
+    // a time, so that opening a screen later costs only its own window.
+    while (host.presented_once() && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) &&
+           (!due || *due - clock.now_ms() > kSpareMsForPreparing) && host.prepare_next_picture()) {
+    }
     bool got_event = false;
     if (!due) {
       got_event = SDL_WaitEvent(&event) == 1;

@@ -52,8 +52,10 @@ std::string find_face(std::string_view wanted_family, const char* wanted, const 
     std::fprintf(stderr, "metria: warning: font %s not installed, using %s\n", wanted, other.family.c_str());
     return other.file;
   }
-  std::fprintf(stderr, "metria: warning: no Japanese font found for %s (install fonts-ipafont-mincho and "
-               "fonts-ipafont-gothic); using %s\n", wanted, other.family.c_str());
+  std::fprintf(stderr,
+               "metria: warning: no Japanese font found for %s (install fonts-ipafont-mincho and "
+               "fonts-ipafont-gothic); using %s\n",
+               wanted, other.family.c_str());
   return other.file;
 }
 

@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/sdl/embedded_files.h"
@@ -24,11 +26,18 @@ SDL_Surface* decode(std::string_view file) {
     return nullptr;
   }
   SDL_Surface* surface = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
-  if (!surface) std::fprintf(stderr, "metria: warning: cannot decode %s: %s\n", std::string(file).c_str(), IMG_GetError());
+  if (!surface)
+    std::fprintf(stderr, "metria: warning: cannot decode %s: %s\n", std::string(file).c_str(), IMG_GetError());
   return surface;
 }
 
 SDL_Rect sdl_rect(const PixelRect& r) { return {r.x, r.y, r.w, r.h}; }
+
+// The whole file, or nothing when it cannot be read (a warning follows where it is used).
+std::vector<char> read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return in ? std::vector<char>(std::istreambuf_iterator<char>(in), {}) : std::vector<char>{};
+}
 
 bool whole_scale(double scale) { return scale == std::floor(scale); }
 
@@ -38,6 +47,7 @@ SdlResources::~SdlResources() {
   for (auto& [key, font] : m_open_fonts)
     if (font) TTF_CloseFont(font);
   for (auto& [key, surface] : m_pictures) SDL_FreeSurface(surface);
+  for (auto& [key, surface] : m_scalable_pictures) SDL_FreeSurface(surface);
   for (auto& [key, surface] : m_icons) SDL_FreeSurface(surface);
 }
 
@@ -46,10 +56,17 @@ TTF_Font* SdlResources::font(const Font& font) {
   const auto found = m_open_fonts.find(key);
   if (found != m_open_fonts.end()) return found->second;
   const std::string& file = m_fonts.of(font.face);
+  auto bytes = m_face_bytes.find(font.face);
+  if (bytes == m_face_bytes.end()) bytes = m_face_bytes.emplace(font.face, read_file(file)).first;
   // SDL_ttf sizes are points at 72 dpi, which makes the size a pixel size.
-  TTF_Font* opened = file.empty() ? nullptr : TTF_OpenFont(file.c_str(), font.pixels);
+  TTF_Font* opened =
+      bytes->second.empty()
+          ? nullptr
+          : TTF_OpenFontRW(SDL_RWFromConstMem(bytes->second.data(), static_cast<int>(bytes->second.size())), 1,
+                           font.pixels);
   if (opened && font.bold) TTF_SetFontStyle(opened, TTF_STYLE_BOLD);
-  if (!opened && !file.empty()) std::fprintf(stderr, "metria: warning: cannot open %s: %s\n", file.c_str(), TTF_GetError());
+  if (!opened && !file.empty())
+    std::fprintf(stderr, "metria: warning: cannot open %s: %s\n", file.c_str(), TTF_GetError());
   m_open_fonts[key] = opened;
   return opened;
 }
@@ -58,6 +75,19 @@ SDL_Surface* SdlResources::picture(Picture picture) {
   const auto found = m_pictures.find(picture);
   if (found != m_pictures.end()) return found->second;
   return m_pictures[picture] = decode(picture_info(picture).file);
+}
+
+SDL_Surface* SdlResources::scalable_picture(Picture picture) {
+  const auto found = m_scalable_pictures.find(picture);
+  if (found != m_scalable_pictures.end()) return found->second;
+  SDL_Surface* decoded = this->picture(picture);
+  return m_scalable_pictures[picture] = decoded ? padded_rgba_copy(decoded) : nullptr;
+}
+
+bool SdlResources::prepare_next_picture() {
+  if (m_next_to_prepare > static_cast<int>(kLastPicture)) return false;
+  scalable_picture(static_cast<Picture>(m_next_to_prepare++));
+  return true;
 }
 
 SDL_Surface* SdlResources::icon(Icon icon) {
@@ -89,12 +119,8 @@ void SdlCanvas::frame_rect(const PixelRect& r, Color color, int thickness) {
 void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
   auto found = m_picture_textures.find(picture);
   if (found == m_picture_textures.end()) {
-    SDL_Texture* texture = nullptr;
-    SDL_Surface* decoded = m_resources.picture(picture);
-    if (SDL_Surface* padded = decoded ? padded_rgba_copy(decoded) : nullptr) {
-      texture = SDL_CreateTextureFromSurface(m_renderer, padded);
-      SDL_FreeSurface(padded);
-    }
+    SDL_Surface* padded = m_resources.scalable_picture(picture);
+    SDL_Texture* texture = padded ? SDL_CreateTextureFromSurface(m_renderer, padded) : nullptr;
     // Whole scales repeat pixels exactly (and scale 1 draws each picture pixel for pixel); between
     // them smooth scaling avoids uneven, doubled pixel rows. The padding keeps the key colour out.
     if (texture) SDL_SetTextureScaleMode(texture, whole_scale(m_scale) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
@@ -106,9 +132,13 @@ void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
 }
 
 int SdlCanvas::text_width(const Font& font, std::string_view text) {
+  const auto found = m_text_widths.find(std::make_tuple(font.face, font.pixels, font.bold, text));
+  if (found != m_text_widths.end()) return found->second;
+  WidthKey key{font.face, font.pixels, font.bold, std::string(text)};
   TTF_Font* face = m_resources.font(font);
   int width = 0;
-  if (!face || TTF_SizeUTF8(face, std::string(text).c_str(), &width, nullptr) != 0) return 0;
+  if (!face || TTF_SizeUTF8(face, std::get<3>(key).c_str(), &width, nullptr) != 0) width = 0;
+  m_text_widths.emplace(std::move(key), width);
   return width;
 }
 
@@ -118,12 +148,14 @@ int SdlCanvas::line_height(const Font& font) {
 }
 
 SDL_Texture* SdlCanvas::text_texture(const Font& font, Color color, std::string_view text) {
-  TextKey key{font.face, font.pixels, font.bold, color.r, color.g, color.b, std::string(text)};
-  const auto found = m_text_textures.find(key);
+  const auto found =
+      m_text_textures.find(std::make_tuple(font.face, font.pixels, font.bold, color.r, color.g, color.b, text));
   if (found != m_text_textures.end()) return found->second;
+  TextKey key{font.face, font.pixels, font.bold, color.r, color.g, color.b, std::string(text)};
   SDL_Texture* texture = nullptr;
   if (TTF_Font* face = m_resources.font(font)) {
-    if (SDL_Surface* surface = TTF_RenderUTF8_Blended(face, std::get<6>(key).c_str(), {color.r, color.g, color.b, 255})) {
+    if (SDL_Surface* surface =
+            TTF_RenderUTF8_Blended(face, std::get<6>(key).c_str(), {color.r, color.g, color.b, 255})) {
       texture = SDL_CreateTextureFromSurface(m_renderer, surface);
       SDL_FreeSurface(surface);
     }

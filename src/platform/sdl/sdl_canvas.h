@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "platform/sdl/font_finder.h"
 #include "ui/canvas.h"
@@ -29,12 +30,21 @@ class SdlResources {
   TTF_Font* font(const Font& font);
   // Null when the program has no such picture.
   SDL_Surface* picture(Picture picture);
+  // The picture as windows draw it (see padded_rgba_copy), made once for the whole run.
+  SDL_Surface* scalable_picture(Picture picture);
   SDL_Surface* icon(Icon icon);
+  // Makes the next picture not yet prepared ready for drawing; false when all are.
+  bool prepare_next_picture();
 
  private:
   FontFiles m_fonts;
+  // Each face file is read once; every size of it is opened over these bytes, so that drawing
+  // never goes back to the disk for a glyph.
+  std::map<Face, std::vector<char>> m_face_bytes;
   std::map<std::tuple<Face, int, bool>, TTF_Font*> m_open_fonts;
   std::map<Picture, SDL_Surface*> m_pictures;
+  std::map<Picture, SDL_Surface*> m_scalable_pictures;
+  int m_next_to_prepare = static_cast<int>(Picture::None) + 1;
   std::map<Icon, SDL_Surface*> m_icons;
 };
 
@@ -57,13 +67,16 @@ class SdlCanvas final : public Canvas {
 
  private:
   using TextKey = std::tuple<Face, int, bool, std::uint8_t, std::uint8_t, std::uint8_t, std::string>;
+  using WidthKey = std::tuple<Face, int, bool, std::string>;
   SDL_Texture* text_texture(const Font& font, Color color, std::string_view text);
 
   SDL_Renderer* m_renderer;
   SdlResources& m_resources;
   double m_scale;
   std::map<Picture, SDL_Texture*> m_picture_textures;
-  std::map<TextKey, SDL_Texture*> m_text_textures;
+  std::map<TextKey, SDL_Texture*, std::less<>> m_text_textures;
+  // Labels are laid out on every frame: their captions are measured once.
+  std::map<WidthKey, int, std::less<>> m_text_widths;
 };
 
 }  // namespace metria

@@ -39,6 +39,8 @@ class SdlHost final : public WindowHost, public WindowLookup {
   // Draws every window that changed since its last frame, and sets the pointer shape.
   void present_changes();
   bool presented_once() const { return m_presented_once; }
+  // Prepares one more picture for drawing; false once every picture is ready.
+  bool prepare_next_picture() { return m_resources.prepare_next_picture(); }
 
  private:
   struct Shown {

@@ -10,12 +10,12 @@ namespace metria {
 
 namespace {
 
-constexpr int kChannels = 32;     // two loaded screens hold at most twelve players
+// Two loaded screens hold at most twelve players; the mixer goes through every channel on each
+// buffer, so it gets no more than it can need.
+constexpr int kChannels = 16;
 constexpr int kBufferFrames = 512;  // about 12 ms at 44.1 kHz: a cue starts within one buffer
 
-bool open_mixer() {
-  return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0;
-}
+bool open_mixer() { return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0; }
 
 }  // namespace
 

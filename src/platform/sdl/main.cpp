@@ -14,6 +14,7 @@
 #include "platform/sdl/sdl_host.h"
 #include "platform/sdl/sdl_sound_device.h"
 #include "platform/sdl/system_services.h"
+#include "platform/sdl/x11_errors.h"
 #include "screens/screen_registry.h"
 
 namespace {
@@ -50,6 +51,7 @@ int main(int, char**) {
     std::fprintf(stderr, "metria: cannot open a window: no display (%s)\n", SDL_GetError());
     return 2;
   }
+  metria::keep_running_on_x11_errors();
   if (TTF_Init() != 0 || (IMG_Init(0), false)) {
     std::fprintf(stderr, "metria: cannot start text drawing: %s\n", TTF_GetError());
     SDL_Quit();

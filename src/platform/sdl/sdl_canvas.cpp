@@ -7,8 +7,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/sdl/embedded_files.h"
@@ -33,12 +31,6 @@ SDL_Surface* decode(std::string_view file) {
 
 SDL_Rect sdl_rect(const PixelRect& r) { return {r.x, r.y, r.w, r.h}; }
 
-// The whole file, or nothing when it cannot be read (a warning follows where it is used).
-std::vector<char> read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return in ? std::vector<char>(std::istreambuf_iterator<char>(in), {}) : std::vector<char>{};
-}
-
 bool whole_scale(double scale) { return scale == std::floor(scale); }
 
 }  // namespace
@@ -57,10 +49,13 @@ TTF_Font* SdlResources::font(const Font& font) {
   if (found != m_open_fonts.end()) return found->second;
   const std::string& file = m_fonts.of(font.face);
   auto bytes = m_face_bytes.find(font.face);
-  if (bytes == m_face_bytes.end()) bytes = m_face_bytes.emplace(font.face, read_file(file)).first;
+  if (bytes == m_face_bytes.end())
+    bytes =
+        m_face_bytes.emplace(std::piecewise_construct, std::forward_as_tuple(font.face), std::forward_as_tuple(file))
+            .first;
   // SDL_ttf sizes are points at 72 dpi, which makes the size a pixel size.
   TTF_Font* opened =
-      bytes->second.empty()
+      bytes->second.size() == 0
           ? nullptr
           : TTF_OpenFontRW(SDL_RWFromConstMem(bytes->second.data(), static_cast<int>(bytes->second.size())), 1,
                            font.pixels);

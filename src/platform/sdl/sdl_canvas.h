@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/sdl/font_finder.h"
+#include "platform/sdl/mapped_file.h"
 #include "ui/canvas.h"
 
 struct SDL_Renderer;
@@ -38,9 +39,9 @@ class SdlResources {
 
  private:
   FontFiles m_fonts;
-  // Each face file is read once; every size of it is opened over these bytes, so that drawing
-  // never goes back to the disk for a glyph.
-  std::map<Face, std::vector<char>> m_face_bytes;
+  // Each face file is mapped once; every size of it is opened over the mapping, so that drawing
+  // reads glyphs from memory instead of seeking in the file for each one.
+  std::map<Face, MappedFile> m_face_bytes;
   std::map<std::tuple<Face, int, bool>, TTF_Font*> m_open_fonts;
   std::map<Picture, SDL_Surface*> m_pictures;
   std::map<Picture, SDL_Surface*> m_scalable_pictures;

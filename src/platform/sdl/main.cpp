@@ -4,6 +4,7 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "app/app.h"
@@ -61,7 +62,7 @@ int main(int, char**) {
   int status = 0;
   {
     const double scale = display_scale();
-    metria::SdlResources resources(metria::find_font_files());
+    metria::SdlResources resources(std::function<metria::FontFiles()>(metria::find_font_files));
     metria::SdlSoundDevice sound;
     metria::SdlHost host(resources, scale);
     metria::SteadyClock clock;

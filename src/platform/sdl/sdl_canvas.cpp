@@ -43,11 +43,16 @@ SdlResources::~SdlResources() {
   for (auto& [key, surface] : m_icons) SDL_FreeSurface(surface);
 }
 
+const FontFiles& SdlResources::fonts() {
+  if (!m_fonts) m_fonts = m_find_fonts();
+  return *m_fonts;
+}
+
 TTF_Font* SdlResources::font(const Font& font) {
   const auto key = std::make_tuple(font.face, font.pixels, font.bold);
   const auto found = m_open_fonts.find(key);
   if (found != m_open_fonts.end()) return found->second;
-  const std::string& file = m_fonts.of(font.face);
+  const std::string& file = fonts().of(font.face);
   auto bytes = m_face_bytes.find(font.face);
   if (bytes == m_face_bytes.end())
     bytes =

@@ -2,8 +2,10 @@
 // caption, font, size and colour and then kept as a texture.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -23,6 +25,9 @@ namespace metria {
 class SdlResources {
  public:
   explicit SdlResources(FontFiles fonts) : m_fonts(std::move(fonts)) {}
+  // Looks the faces up when the first caption is drawn: the first frame of the main menu has no
+  // text, so the program shows it without waiting for fontconfig.
+  explicit SdlResources(std::function<FontFiles()> find_fonts) : m_find_fonts(std::move(find_fonts)) {}
   ~SdlResources();
   SdlResources(const SdlResources&) = delete;
   SdlResources& operator=(const SdlResources&) = delete;
@@ -38,7 +43,10 @@ class SdlResources {
   bool prepare_next_picture();
 
  private:
-  FontFiles m_fonts;
+  const FontFiles& fonts();
+
+  std::optional<FontFiles> m_fonts;
+  std::function<FontFiles()> m_find_fonts;
   // Each face file is mapped once; every size of it is opened over the mapping, so that drawing
   // reads glyphs from memory instead of seeking in the file for each one.
   std::map<Face, MappedFile> m_face_bytes;

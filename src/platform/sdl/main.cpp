@@ -4,6 +4,7 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -50,6 +51,15 @@ int main(int, char**) {
   SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "metria: cannot open a window: no display (%s)\n", SDL_GetError());
+    return 2;
+  }
+  // With no display SDL falls back to a driver that draws nowhere: the program would run unseen
+  // and never end. Only a run that asks for such a driver by name gets one.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!SDL_getenv("SDL_VIDEODRIVER") && driver &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    std::fprintf(stderr, "metria: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+    SDL_Quit();
     return 2;
   }
   metria::keep_running_on_x11_errors();

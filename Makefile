@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config \
            libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev \
            fonts-ipafont-mincho fonts-ipafont-gothic libgtest-dev libbenchmark-dev
-E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils
+E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils python3 bc
 
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 

@@ -6,31 +6,18 @@
 # Usage: tests/e2e/leak_check.sh BINARY     Exit status 0 when nothing is definitely lost.
 set -uo pipefail
 
-if [ $# -ne 1 ] || [ ! -x "$1" ]; then
-  echo "usage: $0 BINARY (an executable metria with its wav/ folder beside it)" >&2
-  exit 2
-fi
-BINARY=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 source "$(dirname "$0")/lib.sh"
-SUITE_START=$(now_ms)
+take_binary_argument "$@"
 command -v valgrind >/dev/null || { echo "valgrind is not installed (apt-get install valgrind)" >&2; exit 2; }
 
-# Main menu entries (client pixels): a pixel inside each, and the click point of each.
-ENTRY_SAMPLES=("36 286" "225 286" "416 286" "36 342" "247 342" "489 342")
-ENTRY_CLICKS=("124 301" "313 301" "504 301" "134 357" "360 357" "541 357")
 SLOW=60   # seconds: everything is some twenty times slower under memcheck
 
-entries_shown() {
-  shoot || return 1
-  local sample
-  for sample in "${ENTRY_SAMPLES[@]}"; do is_colour $sample 0,0,255 || return 1; done
-}
 menu_ready() { wait_window "メニュー" "$SLOW" && poll "$SLOW" entries_shown; }
 choices_shown() { shoot && is_colour 136 147 255,255,0 && is_colour 402 147 255,255,0; }
 
 # visit ENTRY TITLE SPOT_X SPOT_Y: opens a screen from the menu, lets it run a while, goes back.
 visit() {
-  click_at ${ENTRY_CLICKS[$1]}
+  click_entry $1
   check "entry $1 opens $2" wait_window "$2" "$SLOW" || return 1
   sleep 4
   click_at "$3" "$4"
@@ -39,7 +26,7 @@ visit() {
 
 # via_number_menu X TITLE: 数_日本, then one of its choices, then back to the menu.
 via_number_menu() {
-  click_at ${ENTRY_CLICKS[4]}
+  click_entry 4
   check "接頭語（日本） opens 数_日本" wait_window "数_日本" "$SLOW" || return 1
   check "its choices appear" poll "$SLOW" choices_shown || return 1
   click_at "$1" 157
@@ -57,7 +44,7 @@ tour() {
   visit 3 "接頭語（ＳＩ）" 586 24 || return 1
   via_number_menu 174 "接頭語（日本・大）" || return 1
   via_number_menu 440 "接頭語（日本・小）" || return 1
-  click_at ${ENTRY_CLICKS[5]}
+  click_entry 5
   check "おわり ends the program" app_wait_exit "$SLOW" || return 1
   check "with exit status 0 (got $APP_STATUS)" app_exited_with 0
 }

@@ -18,6 +18,39 @@ SHOT=""
 SHOT_COUNT=0
 APP_COUNT=0
 
+# The one argument of every script: the program under test, with its wav/ folder beside it.
+take_binary_argument() {
+  if [ $# -ne 1 ] || [ ! -x "$1" ]; then
+    echo "usage: $0 BINARY (an executable metria with its wav/ folder beside it)" >&2
+    exit 2
+  fi
+  BINARY=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+  SUITE_START=$(now_ms)
+}
+
+# ---------------------------------------------------------------------------------------------------------
+# The main menu's entries 0 to 5, in client pixels (twips / 15): Left, Top, Width; all 39 pixels high.
+
+ENTRY_LEFT=(32 221 412 32 243 485)
+ENTRY_TOP=(282 282 282 338 338 338)
+ENTRY_WIDTH=(184 184 184 204 234 112)
+BLUE=0,0,255
+RED=255,0,0
+YELLOW=255,255,0
+WHITE=255,255,255
+
+entry_sample() { echo $(( ENTRY_LEFT[$1] + 4 )) $(( ENTRY_TOP[$1] + 4 )); }
+entry_centre() { echo $(( ENTRY_LEFT[$1] + ENTRY_WIDTH[$1] / 2 )) $(( ENTRY_TOP[$1] + 19 )); }
+click_entry() { click_at $(entry_centre "$1"); }
+point_at_entry() { point_at $(entry_centre "$1"); }
+entry_is() { is_colour $(entry_sample "$1") "$2"; }
+
+entries_shown() {
+  shoot || return 1
+  local i
+  for i in 0 1 2 3 4 5; do entry_is "$i" "$BLUE" || return 1; done
+}
+
 # ---------------------------------------------------------------------------------------------------------
 # Reporting
 

@@ -7,37 +7,13 @@
 # Prints one PASS or FAIL line per scenario; exits non-zero when any failed. About 2 minutes.
 set -uo pipefail
 
-if [ $# -ne 1 ] || [ ! -x "$1" ]; then
-  echo "usage: $0 BINARY (an executable metria with its wav/ folder beside it)" >&2
-  exit 2
-fi
-BINARY=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 source "$(dirname "$0")/lib.sh"
-SUITE_START=$(now_ms)
+take_binary_argument "$@"
 
 # ---------------------------------------------------------------------------------------------------------
 # Where things are, in client pixels (twips / 15)
 
-# Main menu entries 0 to 5: Left, Top; all are 39 pixels high.
-ENTRY_LEFT=(32 221 412 32 243 485)
-ENTRY_TOP=(282 282 282 338 338 338)
-ENTRY_WIDTH=(184 184 184 204 234 112)
-BLUE=0,0,255
-RED=255,0,0
-YELLOW=255,255,0
-WHITE=255,255,255
 MENU_BACKGROUND=(10 200)   # bare cyan water, left of the title picture
-
-entry_sample() { echo $(( ENTRY_LEFT[$1] + 4 )) $(( ENTRY_TOP[$1] + 4 )); }
-click_entry() { click_at $(( ENTRY_LEFT[$1] + ENTRY_WIDTH[$1] / 2 )) $(( ENTRY_TOP[$1] + 19 )); }
-point_at_entry() { point_at $(( ENTRY_LEFT[$1] + ENTRY_WIDTH[$1] / 2 )) $(( ENTRY_TOP[$1] + 19 )); }
-entry_is() { is_colour $(entry_sample "$1") "$2"; }
-
-entries_shown() {
-  shoot || return 1
-  local i
-  for i in 0 1 2 3 4 5; do entry_is "$i" "$BLUE" || return 1; done
-}
 
 no_entry_shown() {
   shoot || return 1

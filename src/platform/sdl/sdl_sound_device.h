@@ -25,8 +25,6 @@ class SdlSoundDevice final : public SoundDevice {
   void halt(PlayerId player) override;
   void close_player(PlayerId player) override;
 
-  bool has_output() const { return m_open; }
-
  private:
   struct Player {
     int channel;

@@ -92,16 +92,8 @@ void App::fail(const std::string& message) {
   m_services.host.show_fatal_error(message);
 }
 
-void App::pointer_moved(Window& window, Point p) {
-  if (is_live(window)) dispatch([&] { window.pointer_moved(p); });
-}
-
-void App::button_pressed(Window& window, Point p, MouseButton button) {
-  if (is_live(window)) dispatch([&] { window.button_pressed(p, button); });
-}
-
-void App::button_released(Window& window, Point p, MouseButton button) {
-  if (is_live(window)) dispatch([&] { window.button_released(p, button); });
+void App::pointer_event(Window& window, const PointerEvent& event) {
+  if (is_live(window)) dispatch([&] { window.pointer_event(event); });
 }
 
 void App::close_requested(Window& window) {

@@ -51,9 +51,7 @@ class App final : public AppContext {
   const TimeOfDay& time_of_day() const override { return m_services.time_of_day; }
 
   // Input from the platform, for one window; events for a window that is gone are dropped.
-  void pointer_moved(Window& window, Point p);
-  void button_pressed(Window& window, Point p, MouseButton button);
-  void button_released(Window& window, Point p, MouseButton button);
+  void pointer_event(Window& window, const PointerEvent& event);
   // The close box: unloads the screen with no handler of the program running.
   void close_requested(Window& window);
 

@@ -15,6 +15,14 @@ void call(const std::function<void(int)>& handler, const Control& target) {
 
 }  // namespace
 
+void MouseRouter::handle(const PointerEvent& event) {
+  switch (event.action) {
+    case PointerAction::Move: pointer_moved(event.position); break;
+    case PointerAction::Press: button_pressed(event.position, event.button); break;
+    case PointerAction::Release: button_released(event.position, event.button); break;
+  }
+}
+
 void MouseRouter::pointer_moved(Point p) {
   Control* target = m_window.control_at(p);
   if (dragging()) {

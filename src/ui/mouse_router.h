@@ -5,21 +5,18 @@
 
 #include "ui/geometry.h"
 #include "ui/picture.h"
+#include "ui/pointer_event.h"
 
 namespace metria {
 
 class Control;
 class Window;
 
-enum class MouseButton { Left, Right, Middle };
-
 class MouseRouter {
  public:
   explicit MouseRouter(Window& window) : m_window(window) {}
 
-  void pointer_moved(Point p);
-  void button_pressed(Point p, MouseButton button);
-  void button_released(Point p, MouseButton button);
+  void handle(const PointerEvent& event);
   // Called by Control::Drag from inside a MouseDown handler.
   void begin_drag(Control& source);
   // The window is going away: forget every control it had.
@@ -29,6 +26,10 @@ class MouseRouter {
   Icon drag_cursor() const;
 
  private:
+  void pointer_moved(Point p);
+  void button_pressed(Point p, MouseButton button);
+  void button_released(Point p, MouseButton button);
+
   Window& m_window;
   bool m_button_down = false;
   MouseButton m_pressed_button = MouseButton::Left;

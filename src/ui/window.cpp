@@ -41,16 +41,8 @@ Control* Window::control_at(Point p) const {
   return nullptr;
 }
 
-void Window::pointer_moved(Point p) {
-  if (!m_closed) m_router.pointer_moved(p);
-}
-
-void Window::button_pressed(Point p, MouseButton button) {
-  if (!m_closed) m_router.button_pressed(p, button);
-}
-
-void Window::button_released(Point p, MouseButton button) {
-  if (!m_closed) m_router.button_released(p, button);
+void Window::pointer_event(const PointerEvent& event) {
+  if (!m_closed) m_router.handle(event);
 }
 
 void Window::timer_changed(Control& timer) {

@@ -43,9 +43,7 @@ class Window {
   std::function<void()> form_mouse_move, form_drag_drop;
 
   // Pointer input, in twips of the client area.
-  void pointer_moved(Point p);
-  void button_pressed(Point p, MouseButton button);
-  void button_released(Point p, MouseButton button);
+  void pointer_event(const PointerEvent& event);
   MouseRouter& router() { return m_router; }
   bool dragging() const { return m_router.dragging(); }
   Icon drag_cursor() const { return m_router.drag_cursor(); }

@@ -25,15 +25,17 @@ void deliver_event(App& app, WindowLookup& windows, const SDL_Event& event) {
   switch (event.type) {
     case SDL_MOUSEMOTION:
       if (Window* window = windows.window_for(event.motion.windowID))
-        app.pointer_moved(*window, to_twips(event.motion.x, event.motion.y, scale));
+        app.pointer_event(*window, {PointerAction::Move, to_twips(event.motion.x, event.motion.y, scale)});
       break;
     case SDL_MOUSEBUTTONDOWN:
       if (Window* window = windows.window_for(event.button.windowID))
-        app.button_pressed(*window, to_twips(event.button.x, event.button.y, scale), button_of(event.button.button));
+        app.pointer_event(*window, {PointerAction::Press, to_twips(event.button.x, event.button.y, scale),
+                                    button_of(event.button.button)});
       break;
     case SDL_MOUSEBUTTONUP:
       if (Window* window = windows.window_for(event.button.windowID))
-        app.button_released(*window, to_twips(event.button.x, event.button.y, scale), button_of(event.button.button));
+        app.pointer_event(*window, {PointerAction::Release, to_twips(event.button.x, event.button.y, scale),
+                                    button_of(event.button.button)});
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) {

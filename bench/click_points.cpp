@@ -10,7 +10,7 @@
 namespace {
 
 using metria::ScreenId;
-using metria::testing::Harness;
+using metria::headless::Harness;
 
 const metria::bench::AfterEvent kNoRedraw = [] {};
 

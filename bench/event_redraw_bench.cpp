@@ -13,7 +13,7 @@
 namespace metria::bench {
 namespace {
 
-using testing::Harness;
+using headless::Harness;
 
 // Runs the measured part of one event and hands its time to the benchmark and the samples.
 template <typename Event>

@@ -9,7 +9,7 @@
 namespace metria::bench {
 namespace {
 
-using testing::Harness;
+using headless::Harness;
 
 const AfterEvent kNoRedraw = [] {};
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "harness/harness.h"
+#include "platform/headless/harness.h"
 #include "screens/drills/drill_screen.h"
 #include "screens/quizzes/quiz_screen.h"
 
@@ -12,15 +12,15 @@ namespace metria::bench {
 
 using AfterEvent = std::function<void()>;
 
-inline QuizScreen& quiz(testing::Harness& h) { return h.screen<QuizScreen>(h.screen_id()); }
-inline DrillScreen& drill(testing::Harness& h) { return h.screen<DrillScreen>(h.screen_id()); }
+inline QuizScreen& quiz(headless::Harness& h) { return h.screen<QuizScreen>(h.screen_id()); }
+inline DrillScreen& drill(headless::Harness& h) { return h.screen<DrillScreen>(h.screen_id()); }
 
 // Delivers the next timer tick; false when no timer is armed.
-bool next_tick(testing::Harness& h, const AfterEvent& after_event);
+bool next_tick(headless::Harness& h, const AfterEvent& after_event);
 
 // Runs the clock tick by tick until a question waits for its answer or the result shows.
-void run_to_question_or_result(testing::Harness& h, const AfterEvent& after_event);
-bool quiz_result_shown(testing::Harness& h);
+void run_to_question_or_result(headless::Harness& h, const AfterEvent& after_event);
+bool quiz_result_shown(headless::Harness& h);
 int quiz_right_answer(const QuizScreen& s);
 int quiz_wrong_answer(const QuizScreen& s);
 
@@ -28,9 +28,9 @@ int quiz_wrong_answer(const QuizScreen& s);
 ScreenId largest_drill();
 
 // Runs the clock until the drill's result ("■再挑戦") shows.
-void run_to_drill_result(testing::Harness& h, const AfterEvent& after_event);
+void run_to_drill_result(headless::Harness& h, const AfterEvent& after_event);
 
 // Runs the clock until the control is visible (a menu's entries after its opening).
-void run_until_visible(testing::Harness& h, std::string_view name, int index, const AfterEvent& after_event);
+void run_until_visible(headless::Harness& h, std::string_view name, int index, const AfterEvent& after_event);
 
 }  // namespace metria::bench

@@ -11,7 +11,7 @@
 namespace metria::bench {
 namespace {
 
-using testing::Harness;
+using headless::Harness;
 
 // An ASCII key for the summary file.
 std::string screen_key(ScreenId id) {

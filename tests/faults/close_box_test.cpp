@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/drills/drill_test_support.h"
 #include "screens/menus/menu_screen.h"
 #include "screens/menus/number_menu_screen.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/screen.h"
-#include "harness/harness.h"
+#include "harness/headless.h"
 
 namespace metria::testing {
 

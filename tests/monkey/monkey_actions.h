@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "monkey/monkey_invariants.h"
 
 namespace metria::testing::monkey {

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/drills/drill_geometry.h"
 #include "screens/drills/drill_screen.h"
 #include "screens/menus/menu_screen.h"

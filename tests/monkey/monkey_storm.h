@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "monkey/monkey_actions.h"
 #include "monkey/monkey_invariants.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "ui/window.h"
 
 namespace metria::testing {

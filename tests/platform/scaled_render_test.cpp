@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "platform/sdl/font_finder.h"
 #include "platform/sdl/picture_surface.h"
 #include "platform/sdl/sdl_canvas.h"
@@ -128,7 +128,7 @@ TEST_F(ScaledRendering, SmoothScalingShowsNothingOfTheHiddenColour) {
                               .rect = {1500, 1500, 2850, 3450},
                               .picture = Picture::GoldMedal,
                               .stretch = true}}};
-  FakeClock clock;
+  VirtualClock clock;
   RecordingSoundDevice sound;
   Window window(def, clock, sound);
   const Surface frame = render(window, 1.5);

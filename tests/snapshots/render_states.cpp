@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "platform/sdl/font_finder.h"
 #include "platform/sdl/sdl_canvas.h"
 #include "screens/drills/drill_screen.h"

@@ -2,9 +2,7 @@
 // labels and images as the window layer draws them; and line breaking of captions.
 #include <gtest/gtest.h>
 
-#include "harness/fakes.h"
-#include "harness/recording_canvas.h"
-#include "harness/recording_sound_device.h"
+#include "harness/headless.h"
 #include "ui/painter.h"
 #include "ui/text_layout.h"
 #include "ui/window.h"
@@ -33,7 +31,7 @@ ScreenDef drawing_window() {
 }
 
 struct Painting : ::testing::Test {
-  FakeClock clock;
+  VirtualClock clock;
   RecordingSoundDevice sound;
   ScreenDef def = drawing_window();
   Window window{def, clock, sound};
@@ -68,7 +66,7 @@ TEST_F(Painting, CaptionsAreCentredFromTheTopEdgeAndClippedToTheLabel) {
 }
 
 TEST(LabelCaption, AOneLineLabelKeepsItsCaptionOnItsLineSetSmallerToFitATallerOneBreaksIt) {
-  FakeClock clock;
+  VirtualClock clock;
   RecordingSoundDevice sound;
   const Font banner{Face::Mincho, 80, true};
   const ScreenDef def{.name = "SI単位", .client_width = 9600, .client_height = 6000,

@@ -1,11 +1,11 @@
 // The harness drives the application frame exactly as the platform's event loop does.
-#include "harness/harness.h"
+#include "platform/headless/harness.h"
 
 #include <stdexcept>
 
 #include "screens/screen_registry.h"
 
-namespace metria::testing {
+namespace metria::headless {
 
 Harness::Harness(HarnessOptions options)
     : m_time_of_day(m_clock, options.time_of_day),
@@ -39,16 +39,18 @@ Control& Harness::control(std::string_view name, int index) { return window().fi
 
 void Harness::move_to(Point p) {
   m_pointer = p;
-  m_app.pointer_moved(window(), p);
+  m_app.pointer_event(window(), {PointerAction::Move, p});
 }
 
 void Harness::move_to(std::string_view name, int index) { move_to(control(name, index).rect().centre()); }
 
 void Harness::move_to_background() { move_to(background_point()); }
 
-void Harness::press(MouseButton button) { m_app.button_pressed(window(), m_pointer, button); }
+void Harness::press(MouseButton button) { m_app.pointer_event(window(), {PointerAction::Press, m_pointer, button}); }
 
-void Harness::release(MouseButton button) { m_app.button_released(window(), m_pointer, button); }
+void Harness::release(MouseButton button) {
+  m_app.pointer_event(window(), {PointerAction::Release, m_pointer, button});
+}
 
 void Harness::click(Point p) {
   move_to(p);
@@ -83,4 +85,4 @@ Point Harness::background_point() {
 
 void Harness::close_window() { m_app.close_requested(window()); }
 
-}  // namespace metria::testing
+}  // namespace metria::headless

@@ -1,4 +1,4 @@
-// The headless harness: the real application frame, controls and screens, driven by a virtual
+// The headless program: the real application frame, controls and screens, driven by a virtual
 // clock, a recording sound device, a scripted random source and a simulated pointer that goes
 // through the same mouse router as real input.
 #pragma once
@@ -9,10 +9,12 @@
 #include <string_view>
 
 #include "app/app.h"
-#include "harness/fakes.h"
-#include "harness/recording_sound_device.h"
+#include "platform/headless/headless_host.h"
+#include "platform/headless/recording_sound_device.h"
+#include "platform/headless/scripted_random.h"
+#include "platform/headless/virtual_clock.h"
 
-namespace metria::testing {
+namespace metria::headless {
 
 struct HarnessOptions {
   std::string app_path = "/opt/metria";
@@ -64,13 +66,13 @@ class Harness {
 
   RecordingSoundDevice& sound() { return m_sound; }
   ScriptedRandom& random() { return m_random; }
-  FakeTimeOfDay& time_of_day() { return m_time_of_day; }
+  VirtualTimeOfDay& time_of_day() { return m_time_of_day; }
   HeadlessHost& host() { return m_host; }
-  const FakeClock& clock() const { return m_clock; }
+  const VirtualClock& clock() const { return m_clock; }
 
  private:
-  FakeClock m_clock;
-  FakeTimeOfDay m_time_of_day;
+  VirtualClock m_clock;
+  VirtualTimeOfDay m_time_of_day;
   ScriptedRandom m_random;
   RecordingSoundDevice m_sound;
   HeadlessHost m_host;
@@ -78,4 +80,4 @@ class Harness {
   Point m_pointer;
 };
 
-}  // namespace metria::testing
+}  // namespace metria::headless

@@ -1,7 +1,7 @@
 // Recording canvas: one em per character keeps the expected line breaks easy to work out.
-#include "harness/recording_canvas.h"
+#include "platform/headless/recording_canvas.h"
 
-namespace metria::testing {
+namespace metria::headless {
 
 int RecordingCanvas::text_width(const Font& font, std::string_view text) {
   int characters = 0;
@@ -17,4 +17,4 @@ void RecordingCanvas::draw_text(const Font& font, Color color, std::string_view 
   text_clips.push_back(clip);
 }
 
-}  // namespace metria::testing
+}  // namespace metria::headless

@@ -6,7 +6,7 @@
 
 #include "ui/canvas.h"
 
-namespace metria::testing {
+namespace metria::headless {
 
 struct DrawOp {
   enum class Kind { Fill, Frame, Picture, Text } kind;
@@ -34,4 +34,4 @@ class RecordingCanvas final : public Canvas {
   std::vector<PixelRect> text_clips;
 };
 
-}  // namespace metria::testing
+}  // namespace metria::headless

@@ -1,9 +1,9 @@
 // Recording of cue player requests.
-#include "harness/recording_sound_device.h"
+#include "platform/headless/recording_sound_device.h"
 
 #include <stdexcept>
 
-namespace metria::testing {
+namespace metria::headless {
 
 std::string file_stem(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -48,4 +48,4 @@ std::vector<std::string> RecordingSoundDevice::played() const {
   return cues;
 }
 
-}  // namespace metria::testing
+}  // namespace metria::headless

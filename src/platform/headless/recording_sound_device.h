@@ -7,7 +7,7 @@
 
 #include "sound/sound_device.h"
 
-namespace metria::testing {
+namespace metria::headless {
 
 class RecordingSoundDevice final : public SoundDevice {
  public:
@@ -40,4 +40,4 @@ class RecordingSoundDevice final : public SoundDevice {
 
 std::string file_stem(const std::string& path);
 
-}  // namespace metria::testing
+}  // namespace metria::headless

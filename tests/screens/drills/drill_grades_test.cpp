@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "drill_test_support.h"
-#include "harness/recording_sound_device.h"
+#include "harness/headless.h"
 
 namespace metria::testing {
 namespace {

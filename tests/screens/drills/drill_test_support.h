@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/drills/drill_screen.h"
 #include "ui/color.h"
 

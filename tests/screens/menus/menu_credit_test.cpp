@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/menus/menu_screen.h"
 
 namespace metria::testing {

@@ -1,7 +1,7 @@
 // The main menu's entries: dead until they show, then each opens its screen or ends the program.
 #include <gtest/gtest.h>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "menu_test_support.h"
 #include "screens/menus/menu_screen.h"
 

@@ -2,7 +2,7 @@
 // clears it, and the hover pair outlives a visit.
 #include <gtest/gtest.h>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/menus/menu_screen.h"
 
 namespace metria::testing {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "menu_test_support.h"
 #include "screens/menus/menu_screen.h"
 

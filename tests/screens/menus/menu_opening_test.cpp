@@ -2,7 +2,7 @@
 // same opening on every later visit.
 #include <gtest/gtest.h>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "menu_test_support.h"
 #include "screens/menus/menu_screen.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 
 namespace metria::testing {
 

@@ -2,7 +2,7 @@
 // opens, and the menu button.
 #include <gtest/gtest.h>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/menus/number_menu_screen.h"
 
 namespace metria::testing {

@@ -1,7 +1,7 @@
 // Leaving the sub-menu, in whatever state it is: its timers and sounds go with it.
 #include <gtest/gtest.h>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "menu_test_support.h"
 #include "screens/menus/number_menu_screen.h"
 

@@ -2,7 +2,7 @@
 // the signboards, the question and the two choices together; and the same on every visit.
 #include <gtest/gtest.h>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "menu_test_support.h"
 #include "screens/menus/number_menu_screen.h"
 

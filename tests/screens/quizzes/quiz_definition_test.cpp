@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/quizzes/quiz_content.h"
 #include "screens/quizzes/quiz_parameters.h"
 

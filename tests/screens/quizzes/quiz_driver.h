@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "harness/harness.h"
+#include "harness/headless.h"
 #include "screens/quizzes/quiz_screen.h"
 
 namespace metria::testing {

@@ -13,7 +13,7 @@ void paint_label(Control& label, const Colouring& colouring) {
 void highlight_label(Screen& screen, const HoverGroup& group, std::int16_t HoverIndex, std::int16_t& HighlightIndex,
                      const std::function<bool(int)>& solved) {
   if (HoverIndex == HighlightIndex) return;
-  if (HighlightIndex != -1) paint_label(screen.control(group.name, HighlightIndex), group.normal);
+  if (HighlightIndex != kNothingHighlighted) paint_label(screen.control(group.name, HighlightIndex), group.normal);
   if (solved && solved(HoverIndex)) return;
   paint_label(screen.control(group.name, HoverIndex), group.highlight);
   HighlightIndex = HoverIndex;
@@ -21,7 +21,7 @@ void highlight_label(Screen& screen, const HoverGroup& group, std::int16_t Hover
 
 void clear_highlight(Screen& screen, const HoverGroup& group, std::int16_t HoverIndex, std::int16_t& HighlightIndex) {
   paint_label(screen.control(group.name, HoverIndex), group.normal);
-  HighlightIndex = -1;
+  HighlightIndex = kNothingHighlighted;
 }
 
 }  // namespace metria

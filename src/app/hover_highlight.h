@@ -14,6 +14,9 @@ namespace metria {
 class Control;
 class Screen;
 
+// HighlightIndex when no member of the group is highlighted.
+constexpr std::int16_t kNothingHighlighted = -1;
+
 // Background, then (on the sub-menu only) text.
 struct Colouring {
   Color back;

@@ -2,6 +2,8 @@
 // graded result, for any number of cards.
 #include "screens/drills/drill_screen.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -21,6 +23,13 @@ constexpr Color kCardNormal = colors::kSlotBlue;  // (4, 2, 164)
 constexpr Color kCardHighlight = colors::kRed;
 const HoverGroup kHover{"Label2", {kCardNormal}, {kCardHighlight}};
 
+// The grades of a finished drill, best first: the lowest score that earns each medal picture.
+struct Grade {
+  int lowest_score;
+  const char* medal;
+};
+constexpr std::array<Grade, 3> kGrades{{{90, "Image1"}, {80, "Image2"}, {70, "Image3"}}};
+
 constexpr int kFinishTickMs = 100;
 constexpr double kFinishWaitSeconds = 2;
 constexpr double kSecondsPerDay = 86400;
@@ -30,8 +39,8 @@ int whole_percent(std::int16_t right, std::int16_t tries) { return 100 * int{rig
 
 }  // namespace
 
-DrillScreen::DrillScreen(AppContext& app, ScreenId id, const DrillLayout& layout)
-    : Screen(app, id),
+DrillScreen::DrillScreen(AppContext& context, ScreenId id, const DrillLayout& layout)
+    : HoverScreen(context, id, kHover),
       NameCount(to_int16(static_cast<long>(layout.cards.size()))),
       ColumnRows(layout.column_rows),
       Taken(NameCount),
@@ -170,34 +179,16 @@ void DrillScreen::Timer1_Timer() {
 void DrillScreen::ShowResult() {
   control("Label2", HoverIndex).set_back_color(kCardNormal);
   const int score = whole_percent(RightCount, TryCount);
-  if (score >= 90) {
+  const auto grade = std::find_if(kGrades.begin(), kGrades.end(), [score](const Grade& g) { return score >= g.lowest_score; });
+  if (grade != kGrades.end()) {
     control("Label4").set_visible(true);
-    control("Image1").set_visible(true);
-    Play("MediaPlayer2");
-  } else if (score >= 80) {
-    control("Label4").set_visible(true);
-    control("Image2").set_visible(true);
-    Play("MediaPlayer2");
-  } else if (score >= 70) {
-    control("Label4").set_visible(true);
-    control("Image3").set_visible(true);
+    control(grade->medal).set_visible(true);
     Play("MediaPlayer2");
   } else {
     control("Label5").set_visible(true);
     Play("MediaPlayer3");
   }
   control("Label7").set_visible(true);
-}
-
-void DrillScreen::Label2_MouseMove(int Index) {
-  HoverIndex = to_int16(Index);
-  HighlightLabel();
-}
-
-void DrillScreen::Form_MouseMove() { clear_highlight(*this, kHover, HoverIndex, HighlightIndex); }
-
-void DrillScreen::HighlightLabel() {
-  highlight_label(*this, kHover, HoverIndex, HighlightIndex, [this](int k) { return Solved[k] == 1; });
 }
 
 void DrillScreen::Label6_Click() { GoTo(ScreenId::Menu); }

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "app/hover_screen.h"
 #include "screens/drills/drill_layout.h"
 #include "ui/screen_def.h"
 
 namespace metria {
 
-class DrillScreen final : public Screen {
+class DrillScreen final : public HoverScreen {
  public:
-  DrillScreen(AppContext& app, ScreenId id, const DrillLayout& layout);
+  DrillScreen(AppContext& context, ScreenId id, const DrillLayout& layout);
 
   const ScreenDef& definition() const override { return m_definition; }
   void wire(EventTable& table) override;
@@ -38,9 +38,7 @@ class DrillScreen final : public Screen {
   void ShowResult();
 
   // Hover highlight on the cards.
-  void Label2_MouseMove(int Index);
-  void Form_MouseMove();
-  void HighlightLabel();
+  void Label2_MouseMove(int Index) { MouseMoveOver(Index); }
 
   // Ways out: the menu spot and "■再挑戦".
   void Label6_Click();
@@ -62,9 +60,10 @@ class DrillScreen final : public Screen {
   std::int16_t TryCount = 0;        // drops on places, right or wrong
   std::int16_t RightCount = 0;      // drops on the right place
   std::int32_t FinishTime = 0;      // time of day in whole seconds when the last card was placed
-  std::int16_t HoverIndex = 0, HighlightIndex = 0;
 
  private:
+  // A card on its own place keeps its colour.
+  bool NeverHighlighted(int Index) const override { return Solved[Index] == 1; }
   // Puts the dragged card back in its shelf slot in the normal colour.
   void SendCardHome();
 

@@ -3,38 +3,26 @@
 // maker's credit picture.
 #pragma once
 
-#include <cstdint>
-
-#include "app/screen.h"
+#include "screens/menus/walking_opening.h"
 
 namespace metria {
 
 const ScreenDef& menu_definition();
 
-class MenuScreen final : public Screen {
+class MenuScreen final : public OpeningMenuScreen {
  public:
-  explicit MenuScreen(AppContext& app) : Screen(app, ScreenId::Menu) {}
+  explicit MenuScreen(AppContext& context);
 
   const ScreenDef& definition() const override { return menu_definition(); }
   void wire(EventTable& table) override;
 
   void Form_Load() override;
-  void Timer1_Timer();
-  void Timer2_Timer();
   void Timer3_Timer();
   void Timer4_Timer();
-  void Label1_MouseMove(int Index);
-  void Form_MouseMove();
+  void Label1_MouseMove(int Index) { MouseMoveOver(Index); }
   void Label1_Click(int Index);
   void Label2_Click();
   void Timer5_Timer();
-
-  std::int16_t TurtleTop = 0;  // twips
-  std::int16_t WalkFrame = 0;  // 1: the next step shows Image1, 2: Image2
-  std::int16_t HoverIndex = 0, HighlightIndex = 0;
-
- private:
-  void HighlightLabel();
 };
 
 }  // namespace metria

@@ -8,8 +8,11 @@
 
 namespace metria {
 
+// An answer slot of an item that holds no answer.
+constexpr std::int16_t kEmptyAnswerSlot = -1;
+
 // One item on the board and the answer labels (Label1 indexes) that are right for it.
-// Single-answer quizzes fill slot 0 only; empty slots hold -1 and always come last.
+// Single-answer quizzes fill slot 0 only; empty slots hold kEmptyAnswerSlot and always come last.
 struct QuizItem {
   std::string_view text;
   std::array<std::int16_t, 4> answers;

@@ -6,7 +6,6 @@
 
 #include "app/fatal_error.h"
 #include "app/folder_rule.h"
-#include "app/hover_highlight.h"
 #include "screens/quizzes/quiz_definition.h"
 #include "screens/walking_turtle.h"
 
@@ -27,8 +26,8 @@ const HoverGroup kHover{"Label1", {colors::kBlue}, {colors::kRed}};
 
 }  // namespace
 
-QuizScreen::QuizScreen(AppContext& app, const QuizParameters& parameters)
-    : Screen(app, parameters.id),
+QuizScreen::QuizScreen(AppContext& context, const QuizParameters& parameters)
+    : HoverScreen(context, parameters.id, kHover),
       ItemText(parameters.ItemCount),
       AnswerIndex(parameters.ItemCount),
       Asked(parameters.ItemCount),
@@ -148,22 +147,13 @@ void QuizScreen::ShowQuestion() {
   control("Label2").set_caption(ItemText[CurrentItem]);
 }
 
-void QuizScreen::Label1_MouseMove(int Index) {
-  HoverIndex = to_int16(Index);
-  HighlightLabel();
-}
-
-void QuizScreen::HighlightLabel() { highlight_label(*this, kHover, HoverIndex, HighlightIndex); }
-
-void QuizScreen::Form_MouseMove() { clear_highlight(*this, kHover, HoverIndex, HighlightIndex); }
-
 void QuizScreen::Label1_Click(int Index) {
   // One answer per question: the walk, the feedback and the result take none.
   if (AnswerOpen != 1) {
     AnswerOpen = 0;
     return;
   }
-  paint_label(control("Label1", HoverIndex), kHover.normal);
+  paint_label(control("Label1", HoverIndex), hover_group().normal);
   if (is_right_answer(Index)) {
     RightCount = to_int16(RightCount + 1);
     control("Label6").set_caption(std::to_string(RightCount));
@@ -184,13 +174,13 @@ void QuizScreen::Label1_Click(int Index) {
 
 bool QuizScreen::is_right_answer(int Index) const {
   for (const std::int16_t answer : AnswerIndex[CurrentItem])
-    if (answer != -1 && answer == Index) return true;
+    if (answer != kEmptyAnswerSlot && answer == Index) return true;
   return false;
 }
 
 void QuizScreen::paint_right_answers(Color color) {
   for (const std::int16_t answer : AnswerIndex[CurrentItem])
-    if (answer != -1) control("Label1", answer).set_back_color(color);
+    if (answer != kEmptyAnswerSlot) control("Label1", answer).set_back_color(color);
 }
 
 void QuizScreen::Timer5_Timer() {

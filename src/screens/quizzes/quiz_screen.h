@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/screen.h"
+#include "app/hover_screen.h"
 #include "screens/quizzes/quiz_parameters.h"
 
 namespace metria {
 
-class QuizScreen final : public Screen {
+class QuizScreen final : public HoverScreen {
  public:
-  QuizScreen(AppContext& app, const QuizParameters& parameters);
+  QuizScreen(AppContext& context, const QuizParameters& parameters);
   const ScreenDef& definition() const override;
   void wire(EventTable& table) override;
   const QuizParameters& parameters() const { return P; }
@@ -29,8 +29,7 @@ class QuizScreen final : public Screen {
   void Timer2_Timer();
   void Timer3_Timer();
   void Timer4_Timer();
-  void Label1_MouseMove(int Index);
-  void Form_MouseMove();
+  void Label1_MouseMove(int Index) { MouseMoveOver(Index); }
   void Label1_Click(int Index);
   // End of the feedback: the next walk, or the result.
   void Timer5_Timer();
@@ -40,7 +39,7 @@ class QuizScreen final : public Screen {
 
   // The screen's fields; the item tables hold ItemCount entries.
   std::vector<std::string> ItemText;
-  std::vector<std::array<std::int16_t, 4>> AnswerIndex;  // right Label1 indexes, -1 in empty slots
+  std::vector<std::array<std::int16_t, 4>> AnswerIndex;  // right Label1 indexes, then empty slots
   std::vector<std::int16_t> Asked;                       // 1 once asked in this game
   std::int16_t CurrentItem = 0;
   std::int16_t TurtleTop = 0;
@@ -48,11 +47,9 @@ class QuizScreen final : public Screen {
   std::int16_t RightCount = 0, WrongCount = 0;
   std::int16_t RemainingCount = 0;
   std::int16_t AnswerOpen = 0;  // 1 while a question waits for its one answer
-  std::int16_t HoverIndex = 0, HighlightIndex = 0;
 
  private:
   void InitQuiz();
-  void HighlightLabel();
   void PickQuestion();
   void CheckPicked();
   void FindNextUnused();

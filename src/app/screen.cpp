@@ -18,11 +18,11 @@ const Control& Screen::control(std::string_view name, int index) const {
 }
 
 void Screen::PreparePlayer(std::string_view name, const std::string& folder, std::string_view file_literal,
-                           int play_count) {
+                           std::optional<int> play_count) {
   Control& player = control(name);
   player.set_visible(false);
   player.player().set_file_name(folder + std::string(file_literal));
-  if (play_count > 0) player.player().set_play_count(play_count);
+  if (play_count) player.player().set_play_count(*play_count);
   player.player().halt();
 }
 

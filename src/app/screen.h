@@ -2,6 +2,7 @@
 // controls exist only while it is loaded.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "app/app_context.h"
@@ -13,7 +14,7 @@ namespace metria {
 
 class Screen {
  public:
-  Screen(AppContext& app, ScreenId id) : app(app), m_id(id) {}
+  Screen(AppContext& context, ScreenId id) : app(context), m_id(id) {}
   virtual ~Screen() = default;
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
@@ -36,9 +37,10 @@ class Screen {
 
  protected:
   // Prepares a sound player: hidden, given its cue file under `folder`, the play count where one
-  // is given, then halted, so the screen loads silent and a cue left sounding stops.
+  // is given (else it keeps the one it has), then halted, so the screen loads silent and a cue
+  // left sounding stops.
   void PreparePlayer(std::string_view name, const std::string& folder, std::string_view file_literal,
-                     int play_count = 0);
+                     std::optional<int> play_count = std::nullopt);
   // Plays the player's cue from its beginning; returns at once.
   void Play(std::string_view name);
   // Goes to another screen: shows it, then unloads this one.

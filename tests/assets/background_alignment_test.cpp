@@ -184,6 +184,6 @@ TEST_P(BackgroundAlignment, PictureMatchesTheLayout) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backgrounds, BackgroundAlignment, testing::ValuesIn(kAlignments),
-                         [](const testing::TestParamInfo<Alignment>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Alignment>& test) { return std::string(test.param.name); });
 
 }  // namespace

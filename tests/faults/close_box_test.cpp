@@ -247,7 +247,7 @@ TEST_P(CloseBox, EndsTheProgramSilently) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryState, CloseBox, ::testing::ValuesIn(all_cases()),
-                         [](const ::testing::TestParamInfo<CloseCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<CloseCase>& test) { return test.param.name; });
 
 }  // namespace
 }  // namespace metria::testing

@@ -15,7 +15,7 @@ namespace metria::testing {
 
 class TestScreen final : public Screen {
  public:
-  TestScreen(AppContext& app, ScreenId id, ScreenDef def) : Screen(app, id), m_def(std::move(def)) {}
+  TestScreen(AppContext& context, ScreenId id, ScreenDef def) : Screen(context, id), m_def(std::move(def)) {}
 
   const ScreenDef& definition() const override { return m_def; }
   void wire(EventTable& table) override {

@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(DrillContent, EveryDrill,
                          ::testing::Values(DrillCase{"LargeNames", large_names_cards, 20},
                                          DrillCase{"SiPrefixes", si_prefix_cards, 20},
                                          DrillCase{"SmallNames", small_names_cards, 22}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------------------------
 // 数_JPB

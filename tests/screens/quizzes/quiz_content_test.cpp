@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(QuizContent, EveryQuiz,
                          ::testing::Values(QuizCase{"SiUnits", si_units_content, 75, 16, 1},
                                          QuizCase{"Counters", counters_content, 63, 60, 4},
                                          QuizCase{"Currencies", currencies_content, 45, 36, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------------------------
 // SI単位

@@ -252,7 +252,7 @@ TEST_P(QuizDefinition, TheCoverTakesTheMouseFromTheGrid) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, QuizDefinition, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.test_name); });
+                         [](const auto& test) { return std::string(test.param.test_name); });
 
 }  // namespace
 }  // namespace metria::testing

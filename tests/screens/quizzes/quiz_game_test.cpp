@@ -98,7 +98,7 @@ TEST_P(QuizFullGame, AsksEveryItemOnceAndEndsWithItsResult) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, QuizFullGame, ::testing::ValuesIn(kFullGames),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 class QuizEarlyFail : public ::testing::TestWithParam<ScreenId> {};
 
@@ -117,7 +117,7 @@ TEST_P(QuizEarlyFail, TheWrongAnswerLimitEndsTheGameBeforeEveryItemIsAsked) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, QuizEarlyFail, ::testing::ValuesIn(kQuizScreens),
-                         [](const auto& info) { return quiz_test_name(info.param); });
+                         [](const auto& test) { return quiz_test_name(test.param); });
 
 // The last answer of a game: the result follows the 1.5 s feedback one second later.
 struct EndCase {
@@ -155,7 +155,7 @@ TEST_P(QuizResultTiming, TheResultShowsOneSecondAfterTheFeedback) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, QuizResultTiming, ::testing::ValuesIn(kEnds),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // "■再挑戦" while the result cue still sounds: the cue is halted and a new game starts in place.
 struct RetryCase {
@@ -211,7 +211,7 @@ TEST_P(QuizRetry, HaltsTheCueAndStartsANewGame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cues, QuizRetry, ::testing::ValuesIn(kRetries),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace metria::testing

@@ -81,7 +81,7 @@ TEST_P(QuizMenuSpot, ReturnsToTheMenuAndNoLaterStepOfTheGameRuns) {
 }
 
 INSTANTIATE_TEST_SUITE_P(States, QuizMenuSpot, ::testing::ValuesIn(kStates),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(QuizReopening, StartsANewGameThatTakesNoAnswerBeforeItsFirstQuestion) {
   Harness h({.first_screen = ScreenId::QuizSi});

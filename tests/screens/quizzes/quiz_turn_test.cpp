@@ -83,7 +83,7 @@ TEST_P(QuizOpening, PreparesTheSixPlayersInOrderAndPlaysNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, QuizOpening, ::testing::ValuesIn(kQuizScreens),
-                         [](const auto& info) { return quiz_test_name(info.param); });
+                         [](const auto& test) { return quiz_test_name(test.param); });
 
 TEST(QuizOpeningAtTheRoot, CuesComeFromWavAtTheRoot) {
   Harness h({.app_path = "/", .first_screen = ScreenId::QuizSi});
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, QuizWalk,
                          ::testing::Values(WalkCase{ScreenId::QuizSi, {3900, 3450, 3000, 2550, 2100}},
                                            WalkCase{ScreenId::QuizCounters, {3928, 3506, 3084, 2662, 2240}},
                                            WalkCase{ScreenId::QuizCurrencies, {3928, 3506, 3084, 2662, 2240}}),
-                         [](const auto& info) { return quiz_test_name(info.param.id); });
+                         [](const auto& test) { return quiz_test_name(test.param.id); });
 
 // --- Choosing the item -------------------------------------------------------------------------
 
@@ -206,7 +206,7 @@ TEST_P(QuizDraw, ADrawOnAnAskedItemTakesTheNextUnaskedOneInCyclicOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, QuizDraw, ::testing::ValuesIn(kQuizScreens),
-                         [](const auto& info) { return quiz_test_name(info.param); });
+                         [](const auto& test) { return quiz_test_name(test.param); });
 
 // --- Answering ---------------------------------------------------------------------------------
 
@@ -367,7 +367,7 @@ TEST_P(QuizBusyClicks, ChangeNoCountAndPlayNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Phases, QuizBusyClicks, ::testing::ValuesIn(kBusyPhases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(QuizBusyClicks, AClickDuringTheWalkDoesNotKeepTheNextQuestionFromOpening) {
   Harness h({.first_screen = ScreenId::QuizSi});

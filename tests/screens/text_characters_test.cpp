@@ -105,6 +105,18 @@ bool full_width_letter_or_digit(char32_t cp) {
          (cp >= U'\uFF41' && cp <= U'\uFF5A');
 }
 
+// The check itself: it finds a look-alike in either direction, across the gaps of a spread word,
+// and leaves a lone letter between brackets alone.
+TEST(LookAlikeCheck, FindsSlipsInEitherDirection) {
+  EXPECT_FALSE(look_alike_slips(U"クルゼイ口").empty());  // kanji 口 for ロ
+  EXPECT_FALSE(look_alike_slips(U"ク 口 ナ").empty());    // across ASCII gaps
+  EXPECT_FALSE(look_alike_slips(U"へクト").empty());      // hiragana へ for ヘ
+  EXPECT_FALSE(look_alike_slips(U"一ロ").empty());        // katakana ロ for 口
+  EXPECT_FALSE(look_alike_slips(U"ー本").empty());        // prolonged mark for 一
+  EXPECT_TRUE(look_alike_slips(U"斗 (ト)").empty());
+  EXPECT_TRUE(look_alike_slips(U"圧\u3000力").empty());
+}
+
 TEST(ShownTexts, NoLookAlikeCharacterFromAnotherScript) {
   for (const ShownText& shown : every_shown_text()) {
     for (const std::string& slip : look_alike_slips(code_points(shown.text)))

@@ -13,6 +13,7 @@
 #include "platform/sdl/font_finder.h"
 #include "platform/sdl/picture_surface.h"
 #include "platform/sdl/sdl_canvas.h"
+#include "platform/sdl/sdl_handles.h"
 #include "platform/sdl_event_fixture.h"
 #include "ui/painter.h"
 #include "ui/window.h"
@@ -20,10 +21,7 @@
 namespace metria::testing {
 namespace {
 
-struct SurfaceDeleter {
-  void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+using Surface = SurfacePtr;
 
 std::uint32_t pixel_at(SDL_Surface* s, int x, int y) {
   return static_cast<const std::uint32_t*>(s->pixels)[y * (s->pitch / 4) + x];
@@ -56,13 +54,10 @@ class ScaledRendering : public SdlEvents {
     const ScreenDef& def = window.definition();
     Surface surface(SDL_CreateRGBSurfaceWithFormat(0, to_pixels(def.client_width, scale),
                                                    to_pixels(def.client_height, scale), 32, SDL_PIXELFORMAT_ARGB8888));
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface.get());
-    {
-      SdlCanvas canvas(renderer, *resources, scale);
-      paint_window(window, canvas, scale);
-      SDL_RenderPresent(renderer);
-    }
-    SDL_DestroyRenderer(renderer);
+    const RendererPtr renderer(SDL_CreateSoftwareRenderer(surface.get()));
+    SdlCanvas canvas(renderer.get(), *resources, scale);
+    paint_window(window, canvas, scale);
+    SDL_RenderPresent(renderer.get());
     return surface;
   }
 

@@ -16,11 +16,11 @@ bool opaque(std::uint32_t pixel) { return (pixel & kAlphaMask) != 0; }
 
 }  // namespace
 
-SDL_Surface* padded_rgba_copy(SDL_Surface* picture) {
+SurfacePtr padded_rgba_copy(SDL_Surface* picture) {
   // Converting a colour-keyed surface to a format with alpha gives the key pixels alpha 0.
-  SDL_Surface* copy = SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_ARGB8888, 0);
+  SurfacePtr copy(SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_ARGB8888, 0));
   if (!copy) return nullptr;
-  SDL_SetSurfaceBlendMode(copy, SDL_BLENDMODE_BLEND);
+  SDL_SetSurfaceBlendMode(copy.get(), SDL_BLENDMODE_BLEND);
   const int w = copy->w, h = copy->h;
   auto* pixels = static_cast<std::uint32_t*>(copy->pixels);
   const int pitch = copy->pitch / 4;

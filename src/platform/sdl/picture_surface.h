@@ -1,13 +1,13 @@
 // Pictures prepared for scaling: 32-bit with alpha, the transparent colour turned into clear pixels.
 #pragma once
 
-struct SDL_Surface;
+#include "platform/sdl/sdl_handles.h"
 
 namespace metria {
 
-// A new ARGB surface (the caller frees it): the colour-keyed pixels of `picture` become fully
+// A new ARGB surface: the colour-keyed pixels of `picture` become fully
 // transparent and take the colour of an opaque neighbour, so that smooth scaling blends an
 // edge only with colours the picture shows, never with the hidden key colour. Null on failure.
-SDL_Surface* padded_rgba_copy(SDL_Surface* picture);
+SurfacePtr padded_rgba_copy(SDL_Surface* picture);
 
 }  // namespace metria

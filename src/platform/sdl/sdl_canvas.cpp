@@ -16,14 +16,14 @@ namespace metria {
 
 namespace {
 
-SDL_Surface* decode(std::string_view file) {
+SurfacePtr decode(std::string_view file) {
   const auto bytes = embedded_file(file);
   if (bytes.empty()) {
     std::fprintf(stderr, "metria: warning: the program has no picture %.*s\n", static_cast<int>(file.size()),
                  file.data());
     return nullptr;
   }
-  SDL_Surface* surface = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+  SurfacePtr surface(IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
   if (!surface)
     std::fprintf(stderr, "metria: warning: cannot decode %s: %s\n", std::string(file).c_str(), IMG_GetError());
   return surface;
@@ -35,14 +35,6 @@ bool whole_scale(double scale) { return scale == std::floor(scale); }
 
 }  // namespace
 
-SdlResources::~SdlResources() {
-  for (auto& [key, font] : m_open_fonts)
-    if (font) TTF_CloseFont(font);
-  for (auto& [key, surface] : m_pictures) SDL_FreeSurface(surface);
-  for (auto& [key, surface] : m_scalable_pictures) SDL_FreeSurface(surface);
-  for (auto& [key, surface] : m_icons) SDL_FreeSurface(surface);
-}
-
 const FontFiles& SdlResources::fonts() {
   if (!m_fonts) m_fonts = m_find_fonts();
   return *m_fonts;
@@ -51,7 +43,7 @@ const FontFiles& SdlResources::fonts() {
 TTF_Font* SdlResources::font(const Font& font) {
   const auto key = std::make_tuple(font.face, font.pixels, font.bold);
   const auto found = m_open_fonts.find(key);
-  if (found != m_open_fonts.end()) return found->second;
+  if (found != m_open_fonts.end()) return found->second.get();
   const std::string& file = fonts().of(font.face);
   auto bytes = m_face_bytes.find(font.face);
   if (bytes == m_face_bytes.end())
@@ -59,29 +51,27 @@ TTF_Font* SdlResources::font(const Font& font) {
         m_face_bytes.emplace(std::piecewise_construct, std::forward_as_tuple(font.face), std::forward_as_tuple(file))
             .first;
   // SDL_ttf sizes are points at 72 dpi, which makes the size a pixel size.
-  TTF_Font* opened =
-      bytes->second.size() == 0
-          ? nullptr
-          : TTF_OpenFontRW(SDL_RWFromConstMem(bytes->second.data(), static_cast<int>(bytes->second.size())), 1,
-                           font.pixels);
-  if (opened && font.bold) TTF_SetFontStyle(opened, TTF_STYLE_BOLD);
+  FontPtr opened(bytes->second.size() == 0
+                     ? nullptr
+                     : TTF_OpenFontRW(SDL_RWFromConstMem(bytes->second.data(), static_cast<int>(bytes->second.size())),
+                                      1, font.pixels));
+  if (opened && font.bold) TTF_SetFontStyle(opened.get(), TTF_STYLE_BOLD);
   if (!opened && !file.empty())
     std::fprintf(stderr, "metria: warning: cannot open %s: %s\n", file.c_str(), TTF_GetError());
-  m_open_fonts[key] = opened;
-  return opened;
+  return (m_open_fonts[key] = std::move(opened)).get();
 }
 
 SDL_Surface* SdlResources::picture(Picture picture) {
   const auto found = m_pictures.find(picture);
-  if (found != m_pictures.end()) return found->second;
-  return m_pictures[picture] = decode(picture_info(picture).file);
+  if (found != m_pictures.end()) return found->second.get();
+  return (m_pictures[picture] = decode(picture_info(picture).file)).get();
 }
 
 SDL_Surface* SdlResources::scalable_picture(Picture picture) {
   const auto found = m_scalable_pictures.find(picture);
-  if (found != m_scalable_pictures.end()) return found->second;
+  if (found != m_scalable_pictures.end()) return found->second.get();
   SDL_Surface* decoded = this->picture(picture);
-  return m_scalable_pictures[picture] = decoded ? padded_rgba_copy(decoded) : nullptr;
+  return (m_scalable_pictures[picture] = decoded ? padded_rgba_copy(decoded) : nullptr).get();
 }
 
 bool SdlResources::prepare_next_picture() {
@@ -92,15 +82,8 @@ bool SdlResources::prepare_next_picture() {
 
 SDL_Surface* SdlResources::icon(Icon icon) {
   const auto found = m_icons.find(icon);
-  if (found != m_icons.end()) return found->second;
-  return m_icons[icon] = decode(icon_file(icon));
-}
-
-SdlCanvas::~SdlCanvas() {
-  for (auto& [key, texture] : m_picture_textures)
-    if (texture) SDL_DestroyTexture(texture);
-  for (auto& [key, texture] : m_text_textures)
-    if (texture) SDL_DestroyTexture(texture);
+  if (found != m_icons.end()) return found->second.get();
+  return (m_icons[icon] = decode(icon_file(icon))).get();
 }
 
 void SdlCanvas::fill_rect(const PixelRect& r, Color color) {
@@ -120,15 +103,16 @@ void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
   auto found = m_picture_textures.find(picture);
   if (found == m_picture_textures.end()) {
     SDL_Surface* padded = m_resources.scalable_picture(picture);
-    SDL_Texture* texture = padded ? SDL_CreateTextureFromSurface(m_renderer, padded) : nullptr;
+    TexturePtr texture(padded ? SDL_CreateTextureFromSurface(m_renderer, padded) : nullptr);
     // Whole scales repeat pixels exactly (and scale 1 draws each picture pixel for pixel); between
     // them smooth scaling avoids uneven, doubled pixel rows. The padding keeps the key colour out.
-    if (texture) SDL_SetTextureScaleMode(texture, whole_scale(m_scale) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-    found = m_picture_textures.emplace(picture, texture).first;
+    if (texture)
+      SDL_SetTextureScaleMode(texture.get(), whole_scale(m_scale) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    found = m_picture_textures.emplace(picture, std::move(texture)).first;
   }
   if (!found->second) return;
   const SDL_Rect rect = sdl_rect(dest);
-  SDL_RenderCopy(m_renderer, found->second, nullptr, &rect);
+  SDL_RenderCopy(m_renderer, found->second.get(), nullptr, &rect);
 }
 
 int SdlCanvas::text_width(const Font& font, std::string_view text) {
@@ -150,18 +134,14 @@ int SdlCanvas::line_height(const Font& font) {
 SDL_Texture* SdlCanvas::text_texture(const Font& font, Color color, std::string_view text) {
   const auto found =
       m_text_textures.find(std::make_tuple(font.face, font.pixels, font.bold, color.r, color.g, color.b, text));
-  if (found != m_text_textures.end()) return found->second;
+  if (found != m_text_textures.end()) return found->second.get();
   TextKey key{font.face, font.pixels, font.bold, color.r, color.g, color.b, std::string(text)};
-  SDL_Texture* texture = nullptr;
+  TexturePtr texture;
   if (TTF_Font* face = m_resources.font(font)) {
-    if (SDL_Surface* surface =
-            TTF_RenderUTF8_Blended(face, std::get<6>(key).c_str(), {color.r, color.g, color.b, 255})) {
-      texture = SDL_CreateTextureFromSurface(m_renderer, surface);
-      SDL_FreeSurface(surface);
-    }
+    const SurfacePtr surface(TTF_RenderUTF8_Blended(face, std::get<6>(key).c_str(), {color.r, color.g, color.b, 255}));
+    if (surface) texture.reset(SDL_CreateTextureFromSurface(m_renderer, surface.get()));
   }
-  m_text_textures.emplace(std::move(key), texture);
-  return texture;
+  return m_text_textures.emplace(std::move(key), std::move(texture)).first->second.get();
 }
 
 void SdlCanvas::draw_text(const Font& font, Color color, std::string_view text, int x, int y, const PixelRect& clip) {

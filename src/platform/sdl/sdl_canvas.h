@@ -12,12 +12,8 @@
 
 #include "platform/sdl/font_finder.h"
 #include "platform/sdl/mapped_file.h"
+#include "platform/sdl/sdl_handles.h"
 #include "ui/canvas.h"
-
-struct SDL_Renderer;
-struct SDL_Texture;
-struct SDL_Surface;
-typedef struct _TTF_Font TTF_Font;
 
 namespace metria {
 
@@ -28,7 +24,6 @@ class SdlResources {
   // Looks the faces up when the first caption is drawn: the first frame of the main menu has no
   // text, so the program shows it without waiting for fontconfig.
   explicit SdlResources(std::function<FontFiles()> find_fonts) : m_find_fonts(std::move(find_fonts)) {}
-  ~SdlResources();
   SdlResources(const SdlResources&) = delete;
   SdlResources& operator=(const SdlResources&) = delete;
 
@@ -48,22 +43,23 @@ class SdlResources {
   std::optional<FontFiles> m_fonts;
   std::function<FontFiles()> m_find_fonts;
   // Each face file is mapped once; every size of it is opened over the mapping, so that drawing
-  // reads glyphs from memory instead of seeking in the file for each one.
+  // reads glyphs from memory instead of seeking in the file for each one. The fonts are declared
+  // after the mappings, so they close before the memory they read is unmapped.
   std::map<Face, MappedFile> m_face_bytes;
-  std::map<std::tuple<Face, int, bool>, TTF_Font*> m_open_fonts;
-  std::map<Picture, SDL_Surface*> m_pictures;
-  std::map<Picture, SDL_Surface*> m_scalable_pictures;
+  std::map<std::tuple<Face, int, bool>, FontPtr> m_open_fonts;
+  std::map<Picture, SurfacePtr> m_pictures;
+  std::map<Picture, SurfacePtr> m_scalable_pictures;
   int m_next_to_prepare = static_cast<int>(Picture::None) + 1;
-  std::map<Icon, SDL_Surface*> m_icons;
+  std::map<Icon, SurfacePtr> m_icons;
 };
 
 class SdlCanvas final : public Canvas {
  public:
   // scale: device pixels per definition pixel (1 on a 96 dpi display); it decides how pictures
   // are resampled and must be the scale the window is painted at.
+  // The textures are the renderer's: the canvas must go before the renderer does.
   SdlCanvas(SDL_Renderer* renderer, SdlResources& resources, double scale = 1.0)
       : m_renderer(renderer), m_resources(resources), m_scale(scale) {}
-  ~SdlCanvas() override;
   SdlCanvas(const SdlCanvas&) = delete;
   SdlCanvas& operator=(const SdlCanvas&) = delete;
 
@@ -82,8 +78,8 @@ class SdlCanvas final : public Canvas {
   SDL_Renderer* m_renderer;
   SdlResources& m_resources;
   double m_scale;
-  std::map<Picture, SDL_Texture*> m_picture_textures;
-  std::map<TextKey, SDL_Texture*, std::less<>> m_text_textures;
+  std::map<Picture, TexturePtr> m_picture_textures;
+  std::map<TextKey, TexturePtr, std::less<>> m_text_textures;
   // Labels are laid out on every frame: their captions are measured once.
   std::map<WidthKey, int, std::less<>> m_text_widths;
 };

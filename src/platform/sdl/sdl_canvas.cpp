@@ -33,6 +33,9 @@ SDL_Rect sdl_rect(const PixelRect& r) { return {r.x, r.y, r.w, r.h}; }
 
 bool whole_scale(double scale) { return scale == std::floor(scale); }
 
+// "gold_medal.gif" -> "gold_medal_5x.png"
+std::string detailed_file(std::string_view file) { return std::string(file.substr(0, file.rfind('.'))) + "_5x.png"; }
+
 }  // namespace
 
 const FontFiles& SdlResources::fonts() {
@@ -67,16 +70,38 @@ SDL_Surface* SdlResources::picture(Picture picture) {
   return (m_pictures[picture] = decode(picture_info(picture).file)).get();
 }
 
-SDL_Surface* SdlResources::scalable_picture(Picture picture) {
-  const auto found = m_scalable_pictures.find(picture);
-  if (found != m_scalable_pictures.end()) return found->second.get();
+SDL_Surface* SdlResources::rgba_picture(Picture picture) {
+  const auto found = m_rgba_pictures.find(picture);
+  if (found != m_rgba_pictures.end()) return found->second.get();
   SDL_Surface* decoded = this->picture(picture);
-  return (m_scalable_pictures[picture] = decoded ? padded_rgba_copy(decoded) : nullptr).get();
+  // Converting a colour-keyed surface to a format with alpha gives the key pixels alpha 0; only
+  // such a picture needs blending, an opaque one is copied as it is.
+  SurfacePtr rgba(decoded ? SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr);
+  if (rgba) SDL_SetSurfaceBlendMode(rgba.get(), SDL_HasColorKey(decoded) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
+  return (m_rgba_pictures[picture] = std::move(rgba)).get();
+}
+
+SDL_Surface* SdlResources::detailed_picture(Picture picture) {
+  const auto found = m_detailed_pictures.find(picture);
+  if (found != m_detailed_pictures.end()) return found->second.get();
+  const std::string file = detailed_file(picture_info(picture).file);
+  return (m_detailed_pictures[picture] = embedded_file(file).empty() ? nullptr : decode(file)).get();
+}
+
+SDL_Surface* SdlResources::sized_picture(Picture picture, int width, int height) {
+  const auto key = std::make_tuple(picture, width, height);
+  const auto found = m_sized_pictures.find(key);
+  if (found != m_sized_pictures.end()) return found->second.get();
+  SDL_Surface* source = detailed_picture(picture);
+  if (!source) source = this->picture(picture);
+  return (m_sized_pictures[key] = source ? resampled(source, width, height) : nullptr).get();
 }
 
 bool SdlResources::prepare_next_picture() {
   if (m_next_to_prepare > static_cast<int>(kLastPicture)) return false;
-  scalable_picture(static_cast<Picture>(m_next_to_prepare++));
+  const auto next = static_cast<Picture>(m_next_to_prepare++);
+  rgba_picture(next);
+  detailed_picture(next);
   return true;
 }
 
@@ -100,15 +125,20 @@ void SdlCanvas::frame_rect(const PixelRect& r, Color color, int thickness) {
 }
 
 void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
-  auto found = m_picture_textures.find(picture);
+  const PictureInfo info = picture_info(picture);
+  // At a whole scale a picture shown at its own size repeats its pixels exactly (scale 1 draws it
+  // pixel for pixel) and stays crisp. Any other size, and every stretched picture, is resampled
+  // smoothly once to the exact size it is drawn at.
+  const bool repeated = whole_scale(m_scale) && dest.w == info.width * static_cast<int>(m_scale) &&
+                        dest.h == info.height * static_cast<int>(m_scale);
+  const auto key = repeated ? std::make_tuple(picture, 0, 0) : std::make_tuple(picture, dest.w, dest.h);
+  auto found = m_picture_textures.find(key);
   if (found == m_picture_textures.end()) {
-    SDL_Surface* padded = m_resources.scalable_picture(picture);
-    TexturePtr texture(padded ? SDL_CreateTextureFromSurface(m_renderer, padded) : nullptr);
-    // Whole scales repeat pixels exactly (and scale 1 draws each picture pixel for pixel); between
-    // them smooth scaling avoids uneven, doubled pixel rows. The padding keeps the key colour out.
-    if (texture)
-      SDL_SetTextureScaleMode(texture.get(), whole_scale(m_scale) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-    found = m_picture_textures.emplace(picture, std::move(texture)).first;
+    SDL_Surface* surface =
+        repeated ? m_resources.rgba_picture(picture) : m_resources.sized_picture(picture, dest.w, dest.h);
+    TexturePtr texture(surface ? SDL_CreateTextureFromSurface(m_renderer, surface) : nullptr);
+    if (texture) SDL_SetTextureScaleMode(texture.get(), SDL_ScaleModeNearest);
+    found = m_picture_textures.emplace(key, std::move(texture)).first;
   }
   if (!found->second) return;
   const SDL_Rect rect = sdl_rect(dest);

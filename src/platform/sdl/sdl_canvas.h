@@ -31,8 +31,11 @@ class SdlResources {
   TTF_Font* font(const Font& font);
   // Null when the program has no such picture.
   SDL_Surface* picture(Picture picture);
-  // The picture as windows draw it (see padded_rgba_copy), made once for the whole run.
-  SDL_Surface* scalable_picture(Picture picture);
+  // The picture as 32-bit ARGB, its transparent colour clear: what windows copy into a texture.
+  SDL_Surface* rgba_picture(Picture picture);
+  // The picture resampled smoothly to width × height (see resampled), from the most detailed
+  // drawing of it the program has; made once for the whole run.
+  SDL_Surface* sized_picture(Picture picture, int width, int height);
   SDL_Surface* icon(Icon icon);
   // Makes the next picture not yet prepared ready for drawing; false when all are.
   bool prepare_next_picture();
@@ -47,8 +50,14 @@ class SdlResources {
   // after the mappings, so they close before the memory they read is unmapped.
   std::map<Face, MappedFile> m_face_bytes;
   std::map<std::tuple<Face, int, bool>, FontPtr> m_open_fonts;
+  // The pictures are the screens' own; a stretched picture also comes as a drawing five times as
+  // large, made from the same source, from which it is reduced to the size it is shown at.
+  SDL_Surface* detailed_picture(Picture picture);
+
   std::map<Picture, SurfacePtr> m_pictures;
-  std::map<Picture, SurfacePtr> m_scalable_pictures;
+  std::map<Picture, SurfacePtr> m_rgba_pictures;
+  std::map<Picture, SurfacePtr> m_detailed_pictures;  // null: the picture has none
+  std::map<std::tuple<Picture, int, int>, SurfacePtr> m_sized_pictures;
   int m_next_to_prepare = static_cast<int>(Picture::None) + 1;
   std::map<Icon, SurfacePtr> m_icons;
 };
@@ -78,7 +87,8 @@ class SdlCanvas final : public Canvas {
   SDL_Renderer* m_renderer;
   SdlResources& m_resources;
   double m_scale;
-  std::map<Picture, TexturePtr> m_picture_textures;
+  // By picture and drawn size.
+  std::map<std::tuple<Picture, int, int>, TexturePtr> m_picture_textures;
   std::map<TextKey, TexturePtr, std::less<>> m_text_textures;
   // Labels are laid out on every frame: their captions are measured once.
   std::map<WidthKey, int, std::less<>> m_text_widths;

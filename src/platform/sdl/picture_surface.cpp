@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -12,8 +11,6 @@
 namespace metria {
 
 namespace {
-
-using Pixel = std::array<float, 4>;  // red, green, blue multiplied by alpha; alpha in 0..1
 
 struct Tap {
   int source;
@@ -43,7 +40,8 @@ std::vector<std::vector<Tap>> taps(int from, int to) {
 }
 
 std::uint8_t to_byte(float value) {
-  return static_cast<std::uint8_t>(std::clamp(std::lround(value * 255.0f), 0L, 255L));
+  const float scaled = value * 255.0f + 0.5f;
+  return scaled <= 0.0f ? 0 : scaled >= 255.0f ? 255 : static_cast<std::uint8_t>(scaled);
 }
 
 }  // namespace
@@ -54,41 +52,51 @@ SurfacePtr resampled(SDL_Surface* picture, int width, int height) {
   SurfacePtr result(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
   if (!source || !result || width <= 0 || height <= 0) return nullptr;
   const int w = source->w, h = source->h;
-  std::vector<Pixel> premultiplied(static_cast<std::size_t>(w) * h);
+  // Four floats a pixel: red, green, blue multiplied by alpha, then alpha, all in 0..1.
+  std::vector<float> premultiplied(static_cast<std::size_t>(w) * h * 4);
   for (int y = 0; y < h; ++y) {
     const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(source->pixels) +
                                                              static_cast<std::ptrdiff_t>(y) * source->pitch);
-    for (int x = 0; x < w; ++x) {
+    float* out = &premultiplied[static_cast<std::size_t>(y) * w * 4];
+    for (int x = 0; x < w; ++x, out += 4) {
       const std::uint32_t p = row[x];
       const float a = static_cast<float>(p >> 24) / 255.0f;
-      premultiplied[static_cast<std::size_t>(y) * w + x] = {a * static_cast<float>((p >> 16) & 0xFF) / 255.0f,
-                                                            a * static_cast<float>((p >> 8) & 0xFF) / 255.0f,
-                                                            a * static_cast<float>(p & 0xFF) / 255.0f, a};
+      const float k = a / 255.0f;
+      out[0] = k * static_cast<float>((p >> 16) & 0xFF);
+      out[1] = k * static_cast<float>((p >> 8) & 0xFF);
+      out[2] = k * static_cast<float>(p & 0xFF);
+      out[3] = a;
     }
   }
-  // Across, then down.
+  // Across each source row, then down: each output row is a weighted sum of whole rows.
   const auto across = taps(w, width), down = taps(h, height);
-  std::vector<Pixel> wide(static_cast<std::size_t>(width) * h, Pixel{});
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < width; ++x) {
-      Pixel& out = wide[static_cast<std::size_t>(y) * width + x];
-      for (const Tap& tap : across[x])
-        for (int c = 0; c < 4; ++c)
-          out[c] += tap.weight * premultiplied[static_cast<std::size_t>(y) * w + tap.source][c];
-    }
+  const std::size_t wide_row = static_cast<std::size_t>(width) * 4;
+  std::vector<float> wide(wide_row * h, 0.0f);
+  for (int y = 0; y < h; ++y) {
+    const float* in = &premultiplied[static_cast<std::size_t>(y) * w * 4];
+    float* out = &wide[y * wide_row];
+    for (int x = 0; x < width; ++x, out += 4)
+      for (const Tap& tap : across[x]) {
+        const float* p = in + static_cast<std::size_t>(tap.source) * 4;
+        for (int c = 0; c < 4; ++c) out[c] += tap.weight * p[c];
+      }
+  }
   SDL_SetSurfaceBlendMode(result.get(), SDL_BLENDMODE_BLEND);
+  std::vector<float> sum(wide_row);
   for (int y = 0; y < height; ++y) {
+    std::fill(sum.begin(), sum.end(), 0.0f);
+    for (const Tap& tap : down[y]) {
+      const float* in = &wide[static_cast<std::size_t>(tap.source) * wide_row];
+      for (std::size_t i = 0; i < wide_row; ++i) sum[i] += tap.weight * in[i];
+    }
     auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(result->pixels) +
                                                  static_cast<std::ptrdiff_t>(y) * result->pitch);
     for (int x = 0; x < width; ++x) {
-      Pixel sum{};
-      for (const Tap& tap : down[y])
-        for (int c = 0; c < 4; ++c) sum[c] += tap.weight * wide[static_cast<std::size_t>(tap.source) * width + x][c];
-      const float a = sum[3];
-      const float unmultiply = a > 0 ? 1.0f / a : 0.0f;
-      row[x] = static_cast<std::uint32_t>(to_byte(a)) << 24 |
-               static_cast<std::uint32_t>(to_byte(sum[0] * unmultiply)) << 16 |
-               static_cast<std::uint32_t>(to_byte(sum[1] * unmultiply)) << 8 | to_byte(sum[2] * unmultiply);
+      const float* p = &sum[static_cast<std::size_t>(x) * 4];
+      const float unmultiply = p[3] > 0 ? 1.0f / p[3] : 0.0f;
+      row[x] = static_cast<std::uint32_t>(to_byte(p[3])) << 24 |
+               static_cast<std::uint32_t>(to_byte(p[0] * unmultiply)) << 16 |
+               static_cast<std::uint32_t>(to_byte(p[1] * unmultiply)) << 8 | to_byte(p[2] * unmultiply);
     }
   }
   return result;

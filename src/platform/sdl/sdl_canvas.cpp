@@ -97,11 +97,16 @@ SDL_Surface* SdlResources::sized_picture(Picture picture, int width, int height)
   return (m_sized_pictures[key] = source ? resampled(source, width, height) : nullptr).get();
 }
 
-bool SdlResources::prepare_next_picture() {
+bool SdlResources::prepare_next_picture(double scale) {
   if (m_next_to_prepare > static_cast<int>(kLastPicture)) return false;
   const auto next = static_cast<Picture>(m_next_to_prepare++);
   rgba_picture(next);
   detailed_picture(next);
+  if (!whole_scale(scale)) {
+    const PictureInfo info = picture_info(next);
+    sized_picture(next, static_cast<int>(std::lround(info.width * scale)),
+                  static_cast<int>(std::lround(info.height * scale)));
+  }
   return true;
 }
 

@@ -37,8 +37,9 @@ class SdlResources {
   // drawing of it the program has; made once for the whole run.
   SDL_Surface* sized_picture(Picture picture, int width, int height);
   SDL_Surface* icon(Icon icon);
-  // Makes the next picture not yet prepared ready for drawing; false when all are.
-  bool prepare_next_picture();
+  // Makes the next picture not yet prepared ready for drawing at `scale` (its natural size resampled
+  // too where the scale is not a whole one); false when all are.
+  bool prepare_next_picture(double scale);
 
  private:
   const FontFiles& fonts();

@@ -35,7 +35,7 @@ class SdlHost final : public WindowHost, public WindowLookup {
   void present_changes();
   bool presented_once() const { return m_presented_once; }
   // Prepares one more picture for drawing; false once every picture is ready.
-  bool prepare_next_picture() { return m_resources.prepare_next_picture(); }
+  bool prepare_next_picture() { return m_resources.prepare_next_picture(m_scale); }
 
  private:
   // Members go in reverse order: the canvas frees its textures before the renderer that made

@@ -22,6 +22,14 @@ for name in "${transparent[@]}"; do
   "$to_gif" "$src/pictures/$name.svg" "$root/assets/pictures/$name.gif" transparent
 done
 
+# The medals are shown stretched (to 174 x 202 and 190 x 230 pixels, and more on larger
+# displays): each also comes as a drawing five times its picture's size, with smooth edges in its
+# alpha, which the program reduces to the size it is shown at.
+stretched=(gold_medal silver_medal bronze_medal)
+for name in "${stretched[@]}"; do
+  rsvg-convert --zoom 5 "$src/pictures/$name.svg" -o "$root/assets/pictures/${name}_5x.png"
+done
+
 # An icon is a 32 x 32 palette bitmap with an AND mask: half-covered pixels become opaque,
 # the rest see-through, so the cursor and the window icon have hard edges.
 make_icon() {

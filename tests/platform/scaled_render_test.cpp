@@ -1,73 +1,17 @@
-// The program's own drawing (SdlCanvas over SDL's software renderer) at a display scale above 1:
-// window size, pictures repeated pixel for pixel at whole scales, and no trace of a picture's
-// hidden colour when it is scaled smoothly.
-#include <SDL.h>
-#include <SDL_ttf.h>
-#include <fontconfig/fontconfig.h>
+// The program's own drawing at a display scale above 1: window size, pictures repeated pixel for
+// pixel at whole scales, and text rendered at the scaled size.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 
 #include "harness/headless.h"
-#include "platform/sdl/font_finder.h"
-#include "platform/sdl/picture_surface.h"
-#include "platform/sdl/sdl_canvas.h"
-#include "platform/sdl_event_fixture.h"
-#include "ui/painter.h"
-#include "ui/window.h"
+#include "platform/offscreen_render.h"
 
 namespace metria::testing {
 namespace {
 
-struct SurfaceDeleter {
-  void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
-
-std::uint32_t pixel_at(SDL_Surface* s, int x, int y) {
-  return static_cast<const std::uint32_t*>(s->pixels)[y * (s->pitch / 4) + x];
-}
-
-SDL_Color colour_at(SDL_Surface* s, int x, int y) {
-  SDL_Color c{};
-  SDL_GetRGBA(pixel_at(s, x, y), s->format, &c.r, &c.g, &c.b, &c.a);
-  return c;
-}
-
-class ScaledRendering : public SdlEvents {
- protected:
-  void SetUp() override {
-    SdlEvents::SetUp();
-    ASSERT_EQ(TTF_Init(), 0);
-    resources = std::make_unique<SdlResources>(find_font_files());
-  }
-  void TearDown() override {
-    resources.reset();
-    TTF_Quit();
-    // fontconfig keeps what find_font_files loaded until FcFini; the leak checker of the
-    // sanitizer build would report it otherwise.
-    FcFini();
-    SdlEvents::TearDown();
-  }
-
-  // Paints the window offscreen, exactly as the program paints its real windows at this scale.
-  Surface render(const Window& window, double scale) {
-    const ScreenDef& def = window.definition();
-    Surface surface(SDL_CreateRGBSurfaceWithFormat(0, to_pixels(def.client_width, scale),
-                                                   to_pixels(def.client_height, scale), 32, SDL_PIXELFORMAT_ARGB8888));
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface.get());
-    {
-      SdlCanvas canvas(renderer, *resources, scale);
-      paint_window(window, canvas, scale);
-      SDL_RenderPresent(renderer);
-    }
-    SDL_DestroyRenderer(renderer);
-    return surface;
-  }
-
-  std::unique_ptr<SdlResources> resources;
-};
+using Surface = SurfacePtr;
+using ScaledRendering = OffscreenRendering;
 
 TEST_F(ScaledRendering, AWindowAtScaleTwoIsTwiceAsLargeAndCoveredByItsPicture) {
   Harness h({.first_screen = ScreenId::Menu});
@@ -107,62 +51,6 @@ TEST_F(ScaledRendering, TextIsDrawnAtTheScaledSizeNotEnlarged) {
                       p != pixel_at(two.get(), x + 1, y + 1);
     }
   EXPECT_GT(mixed_blocks, 100);
-}
-
-TEST_F(ScaledRendering, SmoothScalingShowsNothingOfTheHiddenColour) {
-  // Give the medal's hidden colour a green that the medal (gold, red, white, brown) never shows,
-  // then draw the medal stretched at scale 1.5 over the window's grey: a green cast at any edge
-  // would be the hidden colour bleeding in.
-  SDL_Surface* medal = resources->picture(Picture::GoldMedal);
-  ASSERT_NE(medal, nullptr);
-  std::uint32_t key = 0;
-  ASSERT_EQ(SDL_GetColorKey(medal, &key), 0) << "the medal has a transparent colour";
-  ASSERT_NE(medal->format->palette, nullptr);
-  medal->format->palette->colors[key] = {0, 255, 0, 255};
-
-  ScreenDef def{.name = "medal",
-                .client_width = 9600,
-                .client_height = 6000,
-                .controls = {{.name = "Image1",
-                              .kind = ControlKind::Image,
-                              .rect = {1500, 1500, 2850, 3450},
-                              .picture = Picture::GoldMedal,
-                              .stretch = true}}};
-  VirtualClock clock;
-  RecordingSoundDevice sound;
-  Window window(def, clock, sound);
-  const Surface frame = render(window, 1.5);
-  const PixelRect drawn = to_pixels(window.find("Image1").rect(), 1.5);
-  int greenish = 0, clear = 0;
-  for (int y = drawn.y - 1; y <= drawn.y + drawn.h; ++y)
-    for (int x = drawn.x - 1; x <= drawn.x + drawn.w; ++x) {
-      const SDL_Color c = colour_at(frame.get(), x, y);
-      greenish += c.g > c.r + 8;
-      clear += c.r == kDefaultWindowColor.r && c.g == kDefaultWindowColor.g && c.b == kDefaultWindowColor.b;
-    }
-  EXPECT_EQ(greenish, 0);
-  EXPECT_GT(clear, 100) << "the corners of the medal stay transparent";
-}
-
-TEST(PictureSurface, ClearPixelsTakeTheColourOfAnOpaqueNeighbour) {
-  // 4 × 1, 8-bit: opaque red, then three pixels of the transparent colour (green).
-  Surface picture(SDL_CreateRGBSurfaceWithFormat(0, 4, 1, 8, SDL_PIXELFORMAT_INDEX8));
-  SDL_Color palette[2] = {{255, 0, 0, 255}, {0, 255, 0, 255}};
-  SDL_SetPaletteColors(picture->format->palette, palette, 0, 2);
-  auto* bytes = static_cast<std::uint8_t*>(picture->pixels);
-  bytes[0] = 0, bytes[1] = 1, bytes[2] = 1, bytes[3] = 1;
-  SDL_SetColorKey(picture.get(), SDL_TRUE, 1);
-
-  const Surface padded(padded_rgba_copy(picture.get()));
-  ASSERT_NE(padded, nullptr);
-  const auto rgba = [&](int x) { return colour_at(padded.get(), x, 0); };
-  EXPECT_EQ(rgba(0).r, 255);
-  EXPECT_EQ(rgba(0).a, 255);
-  EXPECT_EQ(rgba(1).a, 0);  // next to red: clear red
-  EXPECT_EQ(rgba(1).r, 255);
-  EXPECT_EQ(rgba(1).g, 0);
-  EXPECT_EQ(rgba(3).a, 0);  // no opaque neighbour: clear black, never the hidden green
-  EXPECT_EQ(rgba(3).g, 0);
 }
 
 }  // namespace

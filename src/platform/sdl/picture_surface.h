@@ -1,13 +1,15 @@
-// Pictures prepared for scaling: 32-bit with alpha, the transparent colour turned into clear pixels.
+// Pictures prepared for drawing at any size: 32-bit with alpha, resampled smoothly.
 #pragma once
 
-struct SDL_Surface;
+#include "platform/sdl/sdl_handles.h"
 
 namespace metria {
 
-// A new ARGB surface (the caller frees it): the colour-keyed pixels of `picture` become fully
-// transparent and take the colour of an opaque neighbour, so that smooth scaling blends an
-// edge only with colours the picture shows, never with the hidden key colour. Null on failure.
-SDL_Surface* padded_rgba_copy(SDL_Surface* picture);
+// `picture` resampled to width × height (straight-alpha ARGB; the transparent colour of a keyed
+// picture becomes clear). Each output pixel is a tent-weighted mean of the source pixels around
+// it, taken over colours multiplied by their alpha: edges come out smooth, and a clear pixel adds
+// nothing of its own colour, so the hidden key colour never shows. The picture's own size gives an
+// exact copy. Null on failure.
+SurfacePtr resampled(SDL_Surface* picture, int width, int height);
 
 }  // namespace metria

@@ -12,12 +12,8 @@
 
 #include "platform/sdl/font_finder.h"
 #include "platform/sdl/mapped_file.h"
+#include "platform/sdl/sdl_handles.h"
 #include "ui/canvas.h"
-
-struct SDL_Renderer;
-struct SDL_Texture;
-struct SDL_Surface;
-typedef struct _TTF_Font TTF_Font;
 
 namespace metria {
 
@@ -28,7 +24,6 @@ class SdlResources {
   // Looks the faces up when the first caption is drawn: the first frame of the main menu has no
   // text, so the program shows it without waiting for fontconfig.
   explicit SdlResources(std::function<FontFiles()> find_fonts) : m_find_fonts(std::move(find_fonts)) {}
-  ~SdlResources();
   SdlResources(const SdlResources&) = delete;
   SdlResources& operator=(const SdlResources&) = delete;
 
@@ -36,11 +31,15 @@ class SdlResources {
   TTF_Font* font(const Font& font);
   // Null when the program has no such picture.
   SDL_Surface* picture(Picture picture);
-  // The picture as windows draw it (see padded_rgba_copy), made once for the whole run.
-  SDL_Surface* scalable_picture(Picture picture);
+  // The picture as 32-bit ARGB, its transparent colour clear: what windows copy into a texture.
+  SDL_Surface* rgba_picture(Picture picture);
+  // The picture resampled smoothly to width × height (see resampled), from the most detailed
+  // drawing of it the program has; made once for the whole run.
+  SDL_Surface* sized_picture(Picture picture, int width, int height);
   SDL_Surface* icon(Icon icon);
-  // Makes the next picture not yet prepared ready for drawing; false when all are.
-  bool prepare_next_picture();
+  // Makes the next picture not yet prepared ready for drawing at `scale` (its natural size resampled
+  // too where the scale is not a whole one); false when all are.
+  bool prepare_next_picture(double scale);
 
  private:
   const FontFiles& fonts();
@@ -48,22 +47,29 @@ class SdlResources {
   std::optional<FontFiles> m_fonts;
   std::function<FontFiles()> m_find_fonts;
   // Each face file is mapped once; every size of it is opened over the mapping, so that drawing
-  // reads glyphs from memory instead of seeking in the file for each one.
+  // reads glyphs from memory instead of seeking in the file for each one. The fonts are declared
+  // after the mappings, so they close before the memory they read is unmapped.
   std::map<Face, MappedFile> m_face_bytes;
-  std::map<std::tuple<Face, int, bool>, TTF_Font*> m_open_fonts;
-  std::map<Picture, SDL_Surface*> m_pictures;
-  std::map<Picture, SDL_Surface*> m_scalable_pictures;
+  std::map<std::tuple<Face, int, bool>, FontPtr> m_open_fonts;
+  // The pictures are the screens' own; a stretched picture also comes as a drawing five times as
+  // large, made from the same source, from which it is reduced to the size it is shown at.
+  SDL_Surface* detailed_picture(Picture picture);
+
+  std::map<Picture, SurfacePtr> m_pictures;
+  std::map<Picture, SurfacePtr> m_rgba_pictures;
+  std::map<Picture, SurfacePtr> m_detailed_pictures;  // null: the picture has none
+  std::map<std::tuple<Picture, int, int>, SurfacePtr> m_sized_pictures;
   int m_next_to_prepare = static_cast<int>(Picture::None) + 1;
-  std::map<Icon, SDL_Surface*> m_icons;
+  std::map<Icon, SurfacePtr> m_icons;
 };
 
 class SdlCanvas final : public Canvas {
  public:
   // scale: device pixels per definition pixel (1 on a 96 dpi display); it decides how pictures
   // are resampled and must be the scale the window is painted at.
+  // The textures are the renderer's: the canvas must go before the renderer does.
   SdlCanvas(SDL_Renderer* renderer, SdlResources& resources, double scale = 1.0)
       : m_renderer(renderer), m_resources(resources), m_scale(scale) {}
-  ~SdlCanvas() override;
   SdlCanvas(const SdlCanvas&) = delete;
   SdlCanvas& operator=(const SdlCanvas&) = delete;
 
@@ -82,8 +88,9 @@ class SdlCanvas final : public Canvas {
   SDL_Renderer* m_renderer;
   SdlResources& m_resources;
   double m_scale;
-  std::map<Picture, SDL_Texture*> m_picture_textures;
-  std::map<TextKey, SDL_Texture*, std::less<>> m_text_textures;
+  // By picture and drawn size.
+  std::map<std::tuple<Picture, int, int>, TexturePtr> m_picture_textures;
+  std::map<TextKey, TexturePtr, std::less<>> m_text_textures;
   // Labels are laid out on every frame: their captions are measured once.
   std::map<WidthKey, int, std::less<>> m_text_widths;
 };

@@ -21,67 +21,45 @@ constexpr int kMagnifierHotX = 12, kMagnifierHotY = 12;
 
 SdlHost::SdlHost(SdlResources& resources, double scale) : m_resources(resources), m_scale(scale) {
   // Bare X servers show a cross by default: start with the arrow.
-  m_arrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-  if (m_arrow) SDL_SetCursor(m_arrow);
-  m_current = m_arrow;
+  m_arrow.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
+  if (m_arrow) SDL_SetCursor(m_arrow.get());
+  m_current = m_arrow.get();
   // Some video drivers have no colour cursors: dragging then keeps the arrow.
   if (SDL_Surface* magnifier = m_resources.icon(Icon::Magnifier)) m_drag = drag_cursor(magnifier);
 }
 
-SDL_Cursor* SdlHost::drag_cursor(SDL_Surface* icon) const {
+CursorPtr SdlHost::drag_cursor(SDL_Surface* icon) const {
   // The icon grows with the windows by whole steps (pixels repeated), so it stays crisp and keeps
   // its size beside the cards it carries.
   const int factor = std::max(1, static_cast<int>(m_scale));
-  if (factor == 1) return SDL_CreateColorCursor(icon, kMagnifierHotX, kMagnifierHotY);
-  SDL_Surface* larger =
-      SDL_CreateRGBSurfaceWithFormat(0, icon->w * factor, icon->h * factor, 32, SDL_PIXELFORMAT_ARGB8888);
-  if (!larger) return nullptr;
-  SDL_Surface* source = SDL_ConvertSurfaceFormat(icon, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_Cursor* cursor = nullptr;
-  if (source) {
-    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    if (SDL_BlitScaled(source, nullptr, larger, nullptr) == 0)
-      cursor = SDL_CreateColorCursor(larger, kMagnifierHotX * factor, kMagnifierHotY * factor);
-    SDL_FreeSurface(source);
-  }
-  SDL_FreeSurface(larger);
-  return cursor;
-}
-
-SdlHost::~SdlHost() {
-  for (auto& [window, shown] : m_shown) {
-    SDL_DestroyRenderer(shown.renderer);
-    SDL_DestroyWindow(shown.sdl_window);
-  }
-  if (m_drag) SDL_FreeCursor(m_drag);
-  if (m_arrow) SDL_FreeCursor(m_arrow);
+  if (factor == 1) return CursorPtr(SDL_CreateColorCursor(icon, kMagnifierHotX, kMagnifierHotY));
+  const SurfacePtr larger(
+      SDL_CreateRGBSurfaceWithFormat(0, icon->w * factor, icon->h * factor, 32, SDL_PIXELFORMAT_ARGB8888));
+  const SurfacePtr source(SDL_ConvertSurfaceFormat(icon, SDL_PIXELFORMAT_ARGB8888, 0));
+  if (!larger || !source) return nullptr;
+  SDL_SetSurfaceBlendMode(source.get(), SDL_BLENDMODE_NONE);
+  if (SDL_BlitScaled(source.get(), nullptr, larger.get(), nullptr) != 0) return nullptr;
+  return CursorPtr(SDL_CreateColorCursor(larger.get(), kMagnifierHotX * factor, kMagnifierHotY * factor));
 }
 
 void SdlHost::window_shown(Window& window) {
   const ScreenDef& def = window.definition();
-  SDL_Window* sdl_window =
-      SDL_CreateWindow(def.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                       to_pixels(def.client_width, m_scale), to_pixels(def.client_height, m_scale), SDL_WINDOW_HIDDEN);
+  WindowPtr sdl_window(SDL_CreateWindow(def.caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                        to_pixels(def.client_width, m_scale), to_pixels(def.client_height, m_scale),
+                                        SDL_WINDOW_HIDDEN));
   if (!sdl_window) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
-  if (SDL_Surface* icon = m_resources.icon(def.icon)) SDL_SetWindowIcon(sdl_window, icon);
-  SDL_Renderer* renderer = SDL_CreateRenderer(sdl_window, -1, SDL_RENDERER_SOFTWARE);
-  if (!renderer) {
-    SDL_DestroyWindow(sdl_window);
-    throw std::runtime_error(std::string("cannot draw in a window: ") + SDL_GetError());
-  }
-  m_shown[&window] = {sdl_window, renderer, std::make_unique<SdlCanvas>(renderer, m_resources, m_scale)};
+  if (SDL_Surface* icon = m_resources.icon(def.icon)) SDL_SetWindowIcon(sdl_window.get(), icon);
+  RendererPtr renderer(SDL_CreateRenderer(sdl_window.get(), -1, SDL_RENDERER_SOFTWARE));
+  if (!renderer) throw std::runtime_error(std::string("cannot draw in a window: ") + SDL_GetError());
+  auto canvas = std::make_unique<SdlCanvas>(renderer.get(), m_resources, m_scale);
+  SDL_Window* shown = sdl_window.get();
+  m_shown.erase(&window);
+  m_shown.emplace(&window, Shown{std::move(sdl_window), std::move(renderer), std::move(canvas)});
   window.invalidate();
-  SDL_ShowWindow(sdl_window);
+  SDL_ShowWindow(shown);
 }
 
-void SdlHost::window_unloaded(Window& window) {
-  const auto found = m_shown.find(&window);
-  if (found == m_shown.end()) return;
-  found->second.canvas.reset();
-  SDL_DestroyRenderer(found->second.renderer);
-  SDL_DestroyWindow(found->second.sdl_window);
-  m_shown.erase(found);
-}
+void SdlHost::window_unloaded(Window& window) { m_shown.erase(&window); }
 
 void SdlHost::show_fatal_error(const std::string& message) {
   std::fprintf(stderr, "metria: %s\n", message.c_str());
@@ -90,7 +68,7 @@ void SdlHost::show_fatal_error(const std::string& message) {
 
 Window* SdlHost::window_for(std::uint32_t sdl_window_id) const {
   for (const auto& [window, shown] : m_shown)
-    if (SDL_GetWindowID(shown.sdl_window) == sdl_window_id) return window;
+    if (SDL_GetWindowID(shown.sdl_window.get()) == sdl_window_id) return window;
   return nullptr;
 }
 
@@ -99,7 +77,7 @@ void SdlHost::expose(std::uint32_t sdl_window_id) {
 }
 
 SDL_Cursor* SdlHost::cursor_for(const Window& window) {
-  return window.drag_cursor() != Icon::None && m_drag ? m_drag : m_arrow;
+  return window.drag_cursor() != Icon::None && m_drag ? m_drag.get() : m_arrow.get();
 }
 
 void SdlHost::present_changes() {
@@ -110,7 +88,7 @@ void SdlHost::present_changes() {
     }
     if (!window->needs_redraw()) continue;
     paint_window(*window, *shown.canvas, m_scale);
-    SDL_RenderPresent(shown.renderer);
+    SDL_RenderPresent(shown.renderer.get());
     window->mark_drawn();
     m_presented_once = true;
   }

@@ -9,11 +9,7 @@
 #include "app/window_host.h"
 #include "platform/sdl/event_translation.h"
 #include "platform/sdl/sdl_canvas.h"
-
-struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Cursor;
-struct SDL_Surface;
+#include "platform/sdl/sdl_handles.h"
 
 namespace metria {
 
@@ -23,7 +19,6 @@ class SdlHost final : public WindowHost, public WindowLookup {
  public:
   // scale: device pixels per definition pixel, for every window of the run (see display_scale.h).
   SdlHost(SdlResources& resources, double scale);
-  ~SdlHost() override;
   SdlHost(const SdlHost&) = delete;
   SdlHost& operator=(const SdlHost&) = delete;
 
@@ -40,24 +35,27 @@ class SdlHost final : public WindowHost, public WindowLookup {
   void present_changes();
   bool presented_once() const { return m_presented_once; }
   // Prepares one more picture for drawing; false once every picture is ready.
-  bool prepare_next_picture() { return m_resources.prepare_next_picture(); }
+  bool prepare_next_picture() { return m_resources.prepare_next_picture(m_scale); }
 
  private:
+  // Members go in reverse order: the canvas frees its textures before the renderer that made
+  // them, and the renderer goes before its window.
   struct Shown {
-    SDL_Window* sdl_window;
-    SDL_Renderer* renderer;
+    WindowPtr sdl_window;
+    RendererPtr renderer;
     std::unique_ptr<SdlCanvas> canvas;
   };
   SDL_Cursor* cursor_for(const Window& window);
   // The drag icon as a pointer, enlarged to the scale; null where the driver has no colour cursors.
-  SDL_Cursor* drag_cursor(SDL_Surface* icon) const;
+  CursorPtr drag_cursor(SDL_Surface* icon) const;
 
   SdlResources& m_resources;
   double m_scale;
-  std::map<Window*, Shown> m_shown;
-  SDL_Cursor* m_arrow = nullptr;
-  SDL_Cursor* m_drag = nullptr;
+  CursorPtr m_arrow;
+  CursorPtr m_drag;
   SDL_Cursor* m_current = nullptr;
+  // Last, so that the windows close before the cursors they may show are freed.
+  std::map<Window*, Shown> m_shown;
   bool m_presented_once = false;
 };
 

@@ -19,27 +19,27 @@ bool open_mixer() { return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORM
 
 }  // namespace
 
-SdlSoundDevice::SdlSoundDevice() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_mixer()) {
-    m_open = true;
-  } else {
-    // SDL does not fall back by itself when the sound card cannot be opened: go on with the
-    // dummy driver, so that timing and everything else behave the same, only silent.
-    std::fprintf(stderr, "metria: warning: no sound output (%s); the cues stay silent\n", SDL_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-    m_open = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_mixer();
-  }
-  if (m_open) Mix_AllocateChannels(kChannels);
-  for (int channel = 0; channel < kChannels; ++channel) m_free_channels.insert(channel);
+SdlSoundDevice::Output::Output() {
+  m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  m_open = m_audio && open_mixer();
+  if (m_open) return;
+  // SDL does not fall back by itself when the sound card cannot be opened: go on with the dummy
+  // driver, so that timing and everything else behave the same, only silent.
+  std::fprintf(stderr, "metria: warning: no sound output (%s); the cues stay silent\n", SDL_GetError());
+  if (m_audio) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+  m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  m_open = m_audio && open_mixer();
 }
 
-SdlSoundDevice::~SdlSoundDevice() {
-  if (!m_open) return;
-  Mix_HaltChannel(-1);
-  for (auto& [path, chunk] : m_chunks)
-    if (chunk) Mix_FreeChunk(chunk);
-  Mix_CloseAudio();
+SdlSoundDevice::Output::~Output() {
+  if (m_open) Mix_CloseAudio();
+  if (m_audio) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+SdlSoundDevice::SdlSoundDevice() {
+  if (m_output.open()) Mix_AllocateChannels(kChannels);
+  for (int channel = 0; channel < kChannels; ++channel) m_free_channels.insert(channel);
 }
 
 PlayerId SdlSoundDevice::open_player() {
@@ -55,16 +55,15 @@ PlayerId SdlSoundDevice::open_player() {
 
 Mix_Chunk* SdlSoundDevice::chunk_for(const std::string& path) {
   const auto cached = m_chunks.find(path);
-  if (cached != m_chunks.end()) return cached->second;
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (cached != m_chunks.end()) return cached->second.get();
+  ChunkPtr chunk(Mix_LoadWAV(path.c_str()));
   if (!chunk) std::fprintf(stderr, "metria: warning: cannot play %s (%s)\n", path.c_str(), Mix_GetError());
-  m_chunks[path] = chunk;
-  return chunk;
+  return (m_chunks[path] = std::move(chunk)).get();
 }
 
 void SdlSoundDevice::load(PlayerId player, const std::string& path) {
   const auto found = m_players.find(player);
-  if (found == m_players.end() || !m_open) return;
+  if (found == m_players.end() || !m_output.open()) return;
   found->second.chunk = chunk_for(path);
 }
 
@@ -77,7 +76,7 @@ void SdlSoundDevice::play(PlayerId player, int times) {
 
 void SdlSoundDevice::halt(PlayerId player) {
   const auto found = m_players.find(player);
-  if (found != m_players.end() && m_open && found->second.channel >= 0) Mix_HaltChannel(found->second.channel);
+  if (found != m_players.end() && m_output.open() && found->second.channel >= 0) Mix_HaltChannel(found->second.channel);
 }
 
 void SdlSoundDevice::close_player(PlayerId player) {

@@ -5,9 +5,8 @@
 #include <set>
 #include <string>
 
+#include "platform/sdl/sdl_handles.h"
 #include "sound/sound_device.h"
-
-struct Mix_Chunk;
 
 namespace metria {
 
@@ -15,7 +14,6 @@ class SdlSoundDevice final : public SoundDevice {
  public:
   // Opens the audio output; without a usable device the program goes on silent (one warning).
   SdlSoundDevice();
-  ~SdlSoundDevice() override;
   SdlSoundDevice(const SdlSoundDevice&) = delete;
   SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
 
@@ -26,16 +24,30 @@ class SdlSoundDevice final : public SoundDevice {
   void close_player(PlayerId player) override;
 
  private:
-  struct Player {
-    int channel;
-    Mix_Chunk* chunk = nullptr;
+  // SDL's audio subsystem and the mixer, open for as long as the device lives.
+  class Output {
+   public:
+    Output();
+    ~Output();
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+    bool open() const { return m_open; }
+
+   private:
+    bool m_audio = false;  // the audio subsystem is initialised
+    bool m_open = false;   // the mixer is open
   };
   Mix_Chunk* chunk_for(const std::string& path);
 
-  bool m_open = false;
+  // First, so that the output closes only after every chunk is freed.
+  Output m_output;
+  struct Player {
+    int channel;
+    Mix_Chunk* chunk = nullptr;  // one of m_chunks
+  };
   std::map<PlayerId, Player> m_players;
   std::set<int> m_free_channels;
-  std::map<std::string, Mix_Chunk*> m_chunks;  // null: the file could not be read (warned once)
+  std::map<std::string, ChunkPtr> m_chunks;  // null: the file could not be read (warned once)
   PlayerId m_next = 1;
 };
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/sdl/x11_window_hints.h"
 #include "ui/painter.h"
 #include "ui/window.h"
 
@@ -71,6 +72,7 @@ void SdlHost::window_shown(Window& window) {
   }
   m_shown[&window] = {sdl_window, renderer, std::make_unique<SdlCanvas>(renderer, m_resources, m_scale)};
   window.invalidate();
+  apply_window_hints(sdl_window, def.caption);
   SDL_ShowWindow(sdl_window);
 }
 

@@ -72,7 +72,7 @@ int main(int, char**) {
   int status = 0;
   {
     const double scale = display_scale();
-    metria::SdlResources resources(std::function<metria::FontFiles()>(metria::find_font_files));
+    metria::SdlResources resources{std::function<metria::FontFiles()>(metria::find_font_files)};
     metria::SdlSoundDevice sound;
     metria::SdlHost host(resources, scale);
     metria::SteadyClock clock;

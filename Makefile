@@ -18,7 +18,7 @@ BENCH_BUILD ?= build-bench
 PREFIX     ?= /usr/local
 
 .PHONY: all run test test-sanitize build program deps test-deps e2e-deps e2e e2e-desktop bench install uninstall clean \
-        test-clang deb
+        test-clang deb test-deb
 
 all: build
 
@@ -62,6 +62,16 @@ PRESSES ?= 200
 e2e-desktop: program e2e-deps
 	tests/e2e/window_manager.sh $(BUILD)/metria
 	tests/e2e/close_box_storm.sh $(BUILD)/metria $(PRESSES)
+
+# The Debian package metria_<version>_<arch>.deb in DEB_BUILD, checked with lintian and appstreamcli.
+DEB_BUILD ?= build-deb
+deb: deps
+	@tools/install_packages.sh $(DEB_PACKAGES)
+	JOBS=$(JOBS) packaging/build_deb.sh $(DEB_BUILD)
+
+# The package installed on this machine, run from PATH under Xvfb and purged again (needs root).
+test-deb: deb e2e-deps
+	tests/e2e/package.sh $(DEB_BUILD)/metria_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
 
 # The program and its tests built with clang as well, warnings as errors.
 CLANG_BUILD ?= build-clang

@@ -21,7 +21,7 @@ OPENBOX_PID=""
 start_openbox() {
   openbox --sm-disable >"$E2E_OUT/openbox.log" 2>&1 &
   OPENBOX_PID=$!
-  poll 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+  poll 10 eval '[[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]'
 }
 
 # The frame around WID from its client geometry and _NET_FRAME_EXTENTS: FRAME=(x y width height).
@@ -39,7 +39,8 @@ frame_of_window() {
 client_size() { xwininfo -id "$WID" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}'; }
 
 allowed_actions() { xprop -id "$WID" _NET_WM_ALLOWED_ACTIONS; }
-offers() { allowed_actions | grep -q "_NET_WM_ACTION_$1\b"; }
+# Outputs are read whole before matching: grep -q could cut a writer short, which pipefail counts as a failure.
+offers() { [[ "$(allowed_actions)," == *"_NET_WM_ACTION_$1,"* ]]; }
 
 # The frame's centre is the screen's (1024 x 768) within a pixel across and within the title bar's height
 # down (the client area is what is centred).
@@ -49,7 +50,7 @@ centred() {
 }
 
 not_full_screen() {
-  ! xprop -id "$WID" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN && [ "$(client_size)" = "$CLIENT_SIZE" ]
+  [[ $(xprop -id "$WID" _NET_WM_STATE) != *_NET_WM_STATE_FULLSCREEN* ]] && [ "$(client_size)" = "$CLIENT_SIZE" ]
 }
 
 # Openbox's close box: the right-most button of the title bar, 10 pixels in from the frame's corner.

@@ -36,8 +36,8 @@ std::uint64_t seed_of(int n) {
 void print_summary(std::uint64_t seed, long events, const Tally& t) {
   std::cout << "seed " << seed << ": " << events << " events, " << t.programs << " program runs\n";
   for (const ScreenId id : kAllScreens) {
-    const auto count = [](const std::map<ScreenId, long>& m, ScreenId id) {
-      const auto found = m.find(id);
+    const auto count = [](const std::map<ScreenId, long>& m, ScreenId screen) {
+      const auto found = m.find(screen);
       return found == m.end() ? 0L : found->second;
     };
     std::cout << "  " << screen_name(id) << ": " << count(t.visits, id) << " visits, " << count(t.events, id)

@@ -1,5 +1,6 @@
 # Metria: `make run` starts the program, `make test` runs the whole suite. Both first install
-# whatever Debian packages are missing, so they work on a fresh machine.
+# whatever Debian packages are missing, so they work on a fresh machine; `make run` installs and
+# builds only the program, `make test` brings the test packages and builds the rest.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -7,59 +8,89 @@ JOBS       ?= $(shell nproc)
 
 PACKAGES = cmake g++ make pkg-config \
            libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev \
-           fonts-ipafont-mincho fonts-ipafont-gothic libgtest-dev libbenchmark-dev
-E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils python3 bc
-
-SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
+           fonts-ipafont-mincho fonts-ipafont-gothic
+TEST_PACKAGES = libgtest-dev libbenchmark-dev
+E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils python3 bc openbox
+CLANG_PACKAGES = clang-14
+DEB_PACKAGES = debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
 
 BENCH_BUILD ?= build-bench
 PREFIX     ?= /usr/local
 
-.PHONY: all run test test-sanitize build deps e2e-deps e2e bench install uninstall clean
+.PHONY: all run test test-sanitize build program deps test-deps e2e-deps e2e e2e-desktop bench install uninstall clean \
+        test-clang deb test-deb
 
 all: build
 
 # Installs only what is missing; quiet when everything is there.
 deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
-	fi
+	@tools/install_packages.sh $(PACKAGES)
+
+test-deps: deps
+	@tools/install_packages.sh $(TEST_PACKAGES)
 
 e2e-deps:
-	@$(MAKE) --no-print-directory deps PACKAGES="$(E2E_PACKAGES)"
+	@tools/install_packages.sh $(E2E_PACKAGES)
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The program alone, without the tests (a build folder that already has them keeps them).
+program: deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMETRIA_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target metria
+
+build: test-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMETRIA_TESTS=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: program
 	./$(BUILD)/metria
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The same suite in an AddressSanitizer + UndefinedBehaviorSanitizer build.
-test-sanitize: deps
+test-sanitize: test-deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMETRIA_SANITIZE=ON -DMETRIA_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 # The real program in a real window under Xvfb, driven with xdotool.
-e2e: build e2e-deps
+e2e: program e2e-deps
 	tests/e2e/run.sh $(BUILD)/metria
 
-bench: deps e2e-deps
+# The desktop around the program: a real window manager, the close box pressed PRESSES times.
+PRESSES ?= 200
+e2e-desktop: program e2e-deps
+	tests/e2e/window_manager.sh $(BUILD)/metria
+	tests/e2e/close_box_storm.sh $(BUILD)/metria $(PRESSES)
+
+# The Debian package metria_<version>_<arch>.deb in DEB_BUILD, checked with lintian and appstreamcli.
+DEB_BUILD ?= build-deb
+deb: deps
+	@tools/install_packages.sh $(DEB_PACKAGES)
+	JOBS=$(JOBS) packaging/build_deb.sh $(DEB_BUILD)
+
+# The package installed on this machine, run from PATH under Xvfb and purged again (needs root).
+test-deb: deb e2e-deps
+	tests/e2e/package.sh $(DEB_BUILD)/metria_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
+
+# The program and its tests built with clang as well, warnings as errors.
+CLANG_BUILD ?= build-clang
+test-clang: test-deps
+	@tools/install_packages.sh $(CLANG_PACKAGES)
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(CLANG_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMETRIA_WERROR=ON
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+	ctest --test-dir $(CLANG_BUILD) --output-on-failure -j $(JOBS)
+
+bench: test-deps e2e-deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DMETRIA_BENCH=ON -DMETRIA_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bench/run.sh $(BENCH_BUILD)
 
-install: build
+install: program
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 uninstall:
 	cmake --build $(BUILD) --target uninstall
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(CLANG_BUILD) $(DEB_BUILD)

@@ -104,7 +104,7 @@ TEST(FatalError, SixteenBitArithmeticOutOfRangeEndsTheProgramWithAMessage) {
   EXPECT_EQ(to_int16(32767), 32767);
   EXPECT_THROW(to_int16(32768), FatalError);
   TestProgram program(with_timer, [](TestScreen& s) {
-    s.on_wire = [&s](EventTable& t) { t.on_click("Go", [] { to_int16(40000); }); };
+    s.on_wire = [](EventTable& t) { t.on_click("Go", [] { to_int16(40000); }); };
   });
   Harness& h = program.harness;
   h.click("Go");

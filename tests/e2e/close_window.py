@@ -35,21 +35,27 @@ class Event(ctypes.Union):
     _fields_ = [("client", ClientMessage), ("pad", ctypes.c_long * 24)]
 
 
-def main() -> int:
-    if len(sys.argv) != 2:
-        print(__doc__.strip().splitlines()[2], file=sys.stderr)
-        return 2
-    window = int(sys.argv[1], 0)
+def open_x11():
+    """libX11 with the signatures used here, and a connection to $DISPLAY (None when it fails)."""
     x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
     x11.XOpenDisplay.restype = ctypes.c_void_p
     x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
     x11.XInternAtom.restype = ctypes.c_ulong
     x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
     x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(Event)]
     x11.XFlush.argtypes = [ctypes.c_void_p]
     x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    return x11, x11.XOpenDisplay(None)
 
-    display = x11.XOpenDisplay(None)
+
+def main() -> int:
+    if len(sys.argv) != 2:
+        print(__doc__.strip().splitlines()[2], file=sys.stderr)
+        return 2
+    window = int(sys.argv[1], 0)
+    x11, display = open_x11()
     if not display:
         print("close_window.py: cannot open the display", file=sys.stderr)
         return 1

@@ -225,6 +225,38 @@ no_window_left() { ! xdotool search --class metria >/dev/null 2>&1; }
 close_window() { python3 "$E2E_DIR/close_window.py" "$WID"; }
 
 # ---------------------------------------------------------------------------------------------------------
+# The eight screens
+
+# Window titles of the eight screens; open_screen takes their index.
+TITLES=("メニュー" "ＳＩ単位" "物の数え方" "通貨の単位" "接頭語（ＳＩ）" "数_日本" "接頭語（日本・大）" "接頭語（日本・小）")
+
+# Opens screen $1 from a fresh program; ends with WID on its window, as soon as it is there. On failure
+# STEP says which step broke.
+open_screen() {
+  app_start
+  STEP="the menu's window"
+  poll 10 only_window_titled "メニュー" || return 1
+  [ "$1" -eq 0 ] && return 0
+  sleep 0.3
+  STEP="the menu's entries"
+  poll 10 entries_shown || return 1
+  case $1 in
+    1 | 2 | 3 | 4) click_entry $(( $1 - 1 )) ;;
+    5 | 6 | 7)
+      click_entry 4
+      STEP="the window 数_日本"
+      poll 5 only_window_titled "数_日本" || return 1
+      [ "$1" -eq 5 ] && return 0
+      sleep 0.3
+      STEP="the choices of 数_日本"
+      poll 8 eval 'shoot && is_colour 136 147 "$YELLOW" && is_colour 402 147 "$YELLOW"' || return 1
+      if [ "$1" -eq 6 ]; then click_at 174 157; else click_at 440 157; fi ;;
+  esac
+  STEP="the window ${TITLES[$1]}"
+  poll 5 only_window_titled "${TITLES[$1]}"
+}
+
+# ---------------------------------------------------------------------------------------------------------
 # Pointer, in client pixels of the current window
 
 point_at() { xdotool mousemove --window "$WID" "$1" "$2"; }

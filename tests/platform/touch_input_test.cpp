@@ -1,5 +1,6 @@
 // A finger or a pen works the program exactly as the mouse does: SDL's touch events and the mouse
-// events SDL makes of them go through the program's own event translation, and count once.
+// events SDL makes of them go through the program's own event translation, and count once. The
+// mouse works it through its left, middle and right buttons only; the side buttons do nothing.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -85,12 +86,12 @@ class Input {
     e.motion = {.type = SDL_MOUSEMOTION, .windowID = kWindowId, .which = which, .x = p.x, .y = p.y};
     push(e);
   }
-  void mouse_button(std::uint32_t type, SDL_Point p, std::uint32_t which = 0) {
+  void mouse_button(std::uint32_t type, SDL_Point p, std::uint32_t which = 0, std::uint8_t button = SDL_BUTTON_LEFT) {
     SDL_Event e{};
     e.button = {.type = type,
                 .windowID = kWindowId,
                 .which = which,
-                .button = SDL_BUTTON_LEFT,
+                .button = button,
                 .state = static_cast<std::uint8_t>(type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED),
                 .clicks = 1,
                 .x = p.x,
@@ -159,6 +160,30 @@ TEST_P(TouchInput, TheMouseDoesTheSameAsTheFinger) {
   input.mouse_button(SDL_MOUSEBUTTONUP, place);
   deliver_queued();
   EXPECT_EQ(log, (std::vector<std::string>{"Click Button", "Down Card", "Drop Place"}));
+}
+
+TEST_P(TouchInput, TheSideButtonsNeitherClickNorDrag) {
+  const SDL_Point button = centre_of("Button"), card = centre_of("Card"), place = centre_of("Place");
+  for (const std::uint8_t side : {SDL_BUTTON_X1, SDL_BUTTON_X2}) {
+    input.mouse_button(SDL_MOUSEBUTTONDOWN, button, 0, side);
+    input.mouse_button(SDL_MOUSEBUTTONUP, button, 0, side);
+    input.mouse_button(SDL_MOUSEBUTTONDOWN, card, 0, side);
+    input.mouse_motion(place);
+    input.mouse_button(SDL_MOUSEBUTTONUP, place, 0, side);
+  }
+  deliver_queued();
+  EXPECT_TRUE(log.empty());
+  EXPECT_FALSE(h.window().dragging());
+}
+
+TEST_P(TouchInput, ASideButtonHeldDoesNotStopTheLeftButtonsClick) {
+  const SDL_Point button = centre_of("Button");
+  input.mouse_button(SDL_MOUSEBUTTONDOWN, button, 0, SDL_BUTTON_X1);
+  input.mouse_button(SDL_MOUSEBUTTONDOWN, button);
+  input.mouse_button(SDL_MOUSEBUTTONUP, button);
+  input.mouse_button(SDL_MOUSEBUTTONUP, button, 0, SDL_BUTTON_X1);
+  deliver_queued();
+  EXPECT_EQ(log, (std::vector<std::string>{"Click Button"}));
 }
 
 TEST_P(TouchInput, TouchEventsAloneAreLeftToTheMouseEventsMadeOfThem) {

@@ -3,18 +3,24 @@
 
 #include <SDL.h>
 
+#include <optional>
+
 #include "app/app.h"
+#include "platform/sdl/x11_window_hints.h"
 #include "ui/geometry.h"
 
 namespace metria {
 
 namespace {
 
-MouseButton button_of(std::uint8_t sdl_button) {
+// The three buttons of the screens' mouse events. The side buttons (back and forward, SDL's X1 and
+// X2) are not among them: they belong to browsers and file managers and do nothing here.
+std::optional<MouseButton> button_of(std::uint8_t sdl_button) {
   switch (sdl_button) {
+    case SDL_BUTTON_LEFT: return MouseButton::Left;
     case SDL_BUTTON_RIGHT: return MouseButton::Right;
     case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
-    default: return MouseButton::Left;
+    default: return std::nullopt;
   }
 }
 
@@ -28,20 +34,23 @@ void deliver_event(App& app, WindowLookup& windows, const SDL_Event& event) {
         app.pointer_event(*window, {PointerAction::Move, to_twips(event.motion.x, event.motion.y, scale)});
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (Window* window = windows.window_for(event.button.windowID))
+      if (Window* window = windows.window_for(event.button.windowID); window && button_of(event.button.button))
         app.pointer_event(*window, {PointerAction::Press, to_twips(event.button.x, event.button.y, scale),
-                                    button_of(event.button.button)});
+                                    *button_of(event.button.button)});
       break;
     case SDL_MOUSEBUTTONUP:
-      if (Window* window = windows.window_for(event.button.windowID))
+      if (Window* window = windows.window_for(event.button.windowID); window && button_of(event.button.button))
         app.pointer_event(*window, {PointerAction::Release, to_twips(event.button.x, event.button.y, scale),
-                                    button_of(event.button.button)});
+                                    *button_of(event.button.button)});
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
         if (Window* window = windows.window_for(event.window.windowID)) app.close_requested(*window);
       } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         windows.expose(event.window.windowID);
+      } else if (event.window.event == SDL_WINDOWEVENT_MOVED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        // A window manager that puts a window in full screen moves it, and may change its size.
+        if (SDL_Window* sdl_window = SDL_GetWindowFromID(event.window.windowID)) leave_full_screen(sdl_window);
       }
       break;
     case SDL_QUIT:

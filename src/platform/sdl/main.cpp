@@ -49,6 +49,7 @@ int main(int, char**) {
   // reads only those; mouse input is not turned into touches, so nothing arrives twice.
   SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
   SDL_SetHint(SDL_HINT_MOUSE_TOUCH_EVENTS, "0");
+  metria::keep_running_on_x11_errors();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "metria: cannot open a window: no display (%s)\n", SDL_GetError());
     return 2;
@@ -62,7 +63,6 @@ int main(int, char**) {
     SDL_Quit();
     return 2;
   }
-  metria::keep_running_on_x11_errors();
   if (TTF_Init() != 0 || (IMG_Init(0), false)) {
     std::fprintf(stderr, "metria: cannot start text drawing: %s\n", TTF_GetError());
     SDL_Quit();
@@ -72,7 +72,7 @@ int main(int, char**) {
   int status = 0;
   {
     const double scale = display_scale();
-    metria::SdlResources resources(std::function<metria::FontFiles()>(metria::find_font_files));
+    metria::SdlResources resources{std::function<metria::FontFiles()>(metria::find_font_files)};
     metria::SdlSoundDevice sound;
     metria::SdlHost host(resources, scale);
     metria::SteadyClock clock;

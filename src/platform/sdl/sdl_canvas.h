@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -83,6 +84,25 @@ class SdlCanvas final : public Canvas {
  private:
   using TextKey = std::tuple<Face, int, bool, std::uint8_t, std::uint8_t, std::uint8_t, std::string>;
   using WidthKey = std::tuple<Face, int, bool, std::string>;
+  // Orders the keys above and finds them by the same tuple holding a string_view, so that a look-up
+  // builds no string. Both sides are compared as string_view tuples: clang cannot compare a string
+  // with a string_view inside a tuple.
+  struct KeyLess {
+    using is_transparent = void;
+    template <typename A, typename B>
+    bool operator()(const A& a, const B& b) const {
+      return viewed(a) < viewed(b);
+    }
+    template <typename T>
+    static const T& view_of(const T& member) {
+      return member;
+    }
+    static std::string_view view_of(const std::string& member) { return member; }
+    template <typename... T>
+    static auto viewed(const std::tuple<T...>& key) {
+      return std::apply([](const auto&... members) { return std::tuple(view_of(members)...); }, key);
+    }
+  };
   SDL_Texture* text_texture(const Font& font, Color color, std::string_view text);
 
   SDL_Renderer* m_renderer;
@@ -90,9 +110,9 @@ class SdlCanvas final : public Canvas {
   double m_scale;
   // By picture and drawn size.
   std::map<std::tuple<Picture, int, int>, TexturePtr> m_picture_textures;
-  std::map<TextKey, TexturePtr, std::less<>> m_text_textures;
+  std::map<TextKey, TexturePtr, KeyLess> m_text_textures;
   // Labels are laid out on every frame: their captions are measured once.
-  std::map<WidthKey, int, std::less<>> m_text_widths;
+  std::map<WidthKey, int, KeyLess> m_text_widths;
 };
 
 }  // namespace metria

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/sdl/x11_window_hints.h"
 #include "ui/painter.h"
 #include "ui/window.h"
 
@@ -56,6 +57,7 @@ void SdlHost::window_shown(Window& window) {
   m_shown.erase(&window);
   m_shown.emplace(&window, Shown{std::move(sdl_window), std::move(renderer), std::move(canvas)});
   window.invalidate();
+  apply_window_hints(shown, def.caption);
   SDL_ShowWindow(shown);
 }
 

@@ -6,7 +6,6 @@
 #include <X11/Xlib.h>
 
 #include <cstdio>
-#include <cstring>
 
 namespace metria {
 
@@ -23,9 +22,8 @@ int report_x11_error(Display*, XErrorEvent* error) {
 }  // namespace
 
 void keep_running_on_x11_errors() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (!driver || std::strcmp(driver, "x11") != 0) return;
-  // Kept loaded for the whole run: the handler lives as long as the X connection.
+  // The same libX11 that SDL loads later (one per process), kept loaded for the whole run: the
+  // handler must outlive SDL's connections.
   void* library = SDL_LoadObject("libX11.so.6");
   if (!library) return;
   using SetErrorHandler = XErrorHandler (*)(XErrorHandler);

@@ -103,6 +103,53 @@ async function drag(page, from, to) {
   await page.mouse.up();
 }
 
+// Keeps what the program draws in each frame: texts, pictures and fills, with their rectangles in
+// definition pixels, and the time of the frame (performance.now()). A frame starts with the fill of
+// the whole client area.
+async function recordFrames(page) {
+  await page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    window.frames_drawn = [];
+    const scale = () => canvas.width / Number(canvas.dataset.width);
+    const box = (x, y, w, h) => { const s = scale(); return { x: x / s, y: y / s, w: w / s, h: h / s }; };
+    const current = () => window.frames_drawn[window.frames_drawn.length - 1];
+    const { fillRect, drawPicture, drawText } = MetriaCanvas;
+    MetriaCanvas.fillRect = (x, y, w, h, r, g, b) => {
+      if (x === 0 && y === 0 && w === canvas.width && h === canvas.height) {
+        window.frames_drawn.push({ t: performance.now(), title: document.title, texts: [], pictures: [], fills: [] });
+      }
+      if (current()) current().fills.push({ ...box(x, y, w, h), rgb: [r, g, b] });
+      return fillRect(x, y, w, h, r, g, b);
+    };
+    MetriaCanvas.drawPicture = (file, x, y, w, h) => {
+      if (current()) current().pictures.push({ file, ...box(x, y, w, h) });
+      return drawPicture(file, x, y, w, h);
+    };
+    MetriaCanvas.drawText = (face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch) => {
+      if (current()) current().texts.push({ text, rgb: [r, g, b], ...box(cx, cy, cw, ch) });
+      return drawText(face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch);
+    };
+  });
+}
+
+async function lastFrame(page) {
+  return page.evaluate(() => window.frames_drawn[window.frames_drawn.length - 1] || null);
+}
+
+// Waits until the last frame satisfies test(frame), given as a string of JS over `frame`.
+async function waitFrame(page, test, timeout = 8000) {
+  await page.waitForFunction(`(() => { const frame = window.frames_drawn[window.frames_drawn.length - 1];
+                                      return !!frame && (${test}); })()`, { timeout, polling: 20 });
+  return lastFrame(page);
+}
+
+// The caption drawn in the label whose box has this top-left corner (definition pixels), or null.
+function textAt(frame, x, y) {
+  const found = frame.texts.find((t) => Math.abs(t.x - x) < 1 && Math.abs(t.y - y) < 1);
+  return found ? found.text : null;
+}
+
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-module.exports = { BUILD, serve, browser, open, waitTitle, pixel, waitPixel, at, move, click, drag, sleep };
+module.exports = { BUILD, serve, browser, open, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
+                   lastFrame, waitFrame, textAt, sleep };

@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <memory>
+#include <optional>
 
 #include "platform/web/web_program.h"
 
@@ -31,9 +32,11 @@ void deliver(Delivery delivery) {
 extern "C" {
 
 // A new run, from the main menu's opening (the start button, or starting again after the end).
-EMSCRIPTEN_KEEPALIVE void web_start() {
+// seed: a fixed seed for the random draws, or negative for draws seeded from the clock.
+EMSCRIPTEN_KEEPALIVE void web_start(int seed) {
   g_program.reset();
-  g_program = std::make_unique<metria::web::WebProgram>();
+  g_program = std::make_unique<metria::web::WebProgram>(
+      seed < 0 ? std::nullopt : std::optional<unsigned>(static_cast<unsigned>(seed)));
   deliver([](metria::web::WebProgram& program) { program.start(); });
 }
 

@@ -16,7 +16,7 @@ constexpr const char* kProgramFolder = ".";
 
 }  // namespace
 
-WebProgram::WebProgram() : m_app({m_clock, m_sound, m_random, m_time_of_day, m_host, kProgramFolder}) {
+WebProgram::WebProgram(std::optional<unsigned> seed) : m_random(seed), m_app({m_clock, m_sound, m_random, m_time_of_day, m_host, kProgramFolder}) {
   register_screens(m_app);
 }
 

@@ -12,7 +12,7 @@ namespace metria::web {
 
 class WebProgram {
  public:
-  WebProgram();
+  explicit WebProgram(std::optional<unsigned> seed);
   WebProgram(const WebProgram&) = delete;
   WebProgram& operator=(const WebProgram&) = delete;
 

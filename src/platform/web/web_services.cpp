@@ -9,7 +9,11 @@ namespace metria::web {
 
 std::int64_t PageClock::now_ms() const { return static_cast<std::int64_t>(std::floor(emscripten_get_now())); }
 
-void PageRandom::Randomize() { m_engine.seed(static_cast<unsigned>(emscripten_get_now() * 1000.0)); }
+PageRandom::PageRandom(std::optional<unsigned> seed) : m_seed(seed), m_engine(seed ? *seed : std::random_device{}()) {}
+
+void PageRandom::Randomize() {
+  if (!m_seed) m_engine.seed(static_cast<unsigned>(emscripten_get_now() * 1000.0));
+}
 
 double PageRandom::Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine); }
 

@@ -6,6 +6,7 @@
 const MetriaPage = (() => {
   const params = new URLSearchParams(location.search);
   const fixedScale = Number(params.get('scale')) > 0 ? Number(params.get('scale')) : null;
+  const seed = params.has('seed') ? Math.abs(Math.trunc(Number(params.get('seed')))) || 0 : -1;
   const element = (id) => document.getElementById(id);
   const frame = element('window');
   const canvas = element('screen');
@@ -95,7 +96,7 @@ const MetriaPage = (() => {
     element('ended').hidden = true;
     MetriaCues.start();
     running = true;
-    call('_web_start');
+    call('_web_start', seed);
   }
 
   async function prepare() {
@@ -124,6 +125,7 @@ const MetriaPage = (() => {
     registerOfflineCache();
     const ready = prepare();
     const startButton = element('start');
+    element('restart').addEventListener('click', begin);
     if (params.has('autostart')) {
       ready.then(begin);
       return;
@@ -136,7 +138,6 @@ const MetriaPage = (() => {
       MetriaCues.start();
       ready.then(begin);
     });
-    element('restart').addEventListener('click', begin);
   }
 
   return {

@@ -126,7 +126,7 @@ async function recordFrames(page) {
       return drawPicture(file, x, y, w, h);
     };
     MetriaCanvas.drawText = (face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch) => {
-      if (current()) current().texts.push({ text, rgb: [r, g, b], ...box(cx, cy, cw, ch) });
+      if (current()) current().texts.push({ text, rgb: [r, g, b], pixels: px, ...box(cx, cy, cw, ch) });
       return drawText(face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch);
     };
   });

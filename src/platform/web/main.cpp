@@ -42,7 +42,10 @@ EMSCRIPTEN_KEEPALIVE void web_start(int seed) {
 
 // action: 0 move, 1 press, 2 release; x, y: device pixels of the canvas; button: the DOM's number.
 EMSCRIPTEN_KEEPALIVE void web_pointer(int action, int x, int y, int button) {
-  deliver([&](metria::web::WebProgram& program) { program.pointer(action, x, y, button_of(button)); });
+  const auto kind = action == 1   ? metria::PointerAction::Press
+                    : action == 2 ? metria::PointerAction::Release
+                                  : metria::PointerAction::Move;
+  deliver([&](metria::web::WebProgram& program) { program.pointer(kind, x, y, button_of(button)); });
 }
 
 EMSCRIPTEN_KEEPALIVE void web_close_box() {

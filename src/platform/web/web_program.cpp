@@ -25,16 +25,9 @@ void WebProgram::start() {
   settle();
 }
 
-void WebProgram::pointer(int action, int x, int y, MouseButton button) {
-  if (Window* window = m_host.current()) {
-    const Point p = to_twips(x, y, m_host.scale());
-    if (action == 1)
-      m_app.button_pressed(*window, p, button);
-    else if (action == 2)
-      m_app.button_released(*window, p, button);
-    else
-      m_app.pointer_moved(*window, p);
-  }
+void WebProgram::pointer(PointerAction action, int x, int y, MouseButton button) {
+  if (Window* window = m_host.current())
+    m_app.pointer_event(*window, {action, to_twips(x, y, m_host.scale()), button});
   settle();
 }
 

@@ -6,7 +6,7 @@
 #include "platform/web/web_host.h"
 #include "platform/web/web_services.h"
 #include "platform/web/web_sound_device.h"
-#include "ui/mouse_router.h"
+#include "ui/pointer_event.h"
 
 namespace metria::web {
 
@@ -18,8 +18,8 @@ class WebProgram {
 
   // Shows the main menu; its opening begins.
   void start();
-  // Pointer input at device pixel x, y of the canvas. action: 0 move, 1 press, 2 release.
-  void pointer(int action, int x, int y, MouseButton button);
+  // Pointer input at device pixel x, y of the canvas.
+  void pointer(PointerAction action, int x, int y, MouseButton button);
   void close_box();
   // The wake-up timer: delivers whatever timers are due.
   void wake();

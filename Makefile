@@ -89,7 +89,7 @@ test-web: web tests/web/node_modules/.package-lock.json
 # Transfer sizes, start-up, event latency, idle CPU, memory and timer rhythm of the web build.
 bench-web: web tests/web/node_modules/.package-lock.json
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_TEST_PACKAGES)"
-	cd tests/web && METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) node bench/bench_web.js
+	METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) METRIA_BENCH_OUT=$(abspath $(WEB_OBJ))/bench-web.json node bench/web/bench_web.js
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

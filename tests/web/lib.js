@@ -19,7 +19,7 @@ const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disabl
 function serve(folder = BUILD) {
   return new Promise((resolve, reject) => {
     const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
-                         { stdio: ['ignore', 'pipe', 'pipe'] });
+                         { stdio: ['ignore', 'pipe', 'ignore'] });  // its request log would fill an unread pipe
     let said = '';
     server.stdout.on('data', (chunk) => {
       said += chunk;

@@ -81,7 +81,8 @@ const MetriaCanvas = (() => {
     },
 
     // x, y: the top-left of the line; nothing is drawn outside the clip rectangle. Bold is made
-    // from the regular face as the desktop makes it: the outline grown by 1/24 of the size.
+    // from the regular face by growing the outline, as the desktop does; a stroke of 1/16 of the
+    // size comes closest to its pictures (Chromium's own synthetic bold is much lighter).
     drawText(face, pixels, bold, r, g, b, text, x, y, clipX, clipY, clipW, clipH) {
       const ascent = metrics(face, pixels, bold).ascent;
       context.save();
@@ -94,7 +95,7 @@ const MetriaCanvas = (() => {
       context.fillText(text, x, y + ascent);
       if (bold) {
         context.strokeStyle = context.fillStyle;
-        context.lineWidth = pixels / 24;
+        context.lineWidth = pixels / 16;
         context.lineJoin = 'round';
         context.strokeText(text, x, y + ascent);
       }

@@ -17,8 +17,17 @@ DEB_PACKAGES = debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
 BENCH_BUILD ?= build-bench
 PREFIX     ?= /usr/local
 
+# The browser build: static files in $(WEB_BUILD), compiled in $(WEB_OBJ) by Debian's emscripten.
+WEB_BUILD ?= build-web
+WEB_OBJ   ?= build-web-obj
+WEB_PACKAGES = cmake make emscripten python3 python3-fonttools python3-brotli fontconfig \
+               fonts-ipafont-mincho fonts-ipafont-gothic
+WEB_TEST_PACKAGES = chromium
+# emscripten's optimiser finds acorn through NODE_PATH.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+
 .PHONY: all run test test-sanitize build program deps test-deps e2e-deps e2e e2e-desktop bench install uninstall clean \
-        test-clang deb test-deb
+        test-clang deb test-deb web-deps web serve test-web bench-web
 
 all: build
 
@@ -86,6 +95,32 @@ bench: test-deps e2e-deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bench/run.sh $(BENCH_BUILD)
 
+web-deps:
+	@tools/install_packages.sh $(WEB_PACKAGES)
+
+web: web-deps
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_OBJ) -DCMAKE_BUILD_TYPE=Release -DMETRIA_TESTS=OFF
+	$(WEB_ENV) cmake --build $(WEB_OBJ) -j $(JOBS)
+	$(WEB_ENV) tools/assemble_web.sh $(WEB_OBJ) $(WEB_BUILD)
+
+# The web build on http://127.0.0.1:8000/ until interrupted.
+serve: web
+	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(WEB_BUILD)
+
+# puppeteer-core comes from npm at the version in tests/web/package-lock.json.
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
+	cd tests/web && npm ci --no-audit --no-fund
+
+# The browser suite: the real page in Debian's headless Chromium.
+test-web: web tests/web/node_modules/.package-lock.json
+	@tools/install_packages.sh $(WEB_TEST_PACKAGES)
+	cd tests/web && METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) node --test --test-concurrency=1
+
+# Transfer sizes, start-up, event latency, idle CPU, memory and timer rhythm of the web build.
+bench-web: web tests/web/node_modules/.package-lock.json
+	@tools/install_packages.sh $(WEB_TEST_PACKAGES)
+	METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) METRIA_BENCH_OUT=$(abspath $(WEB_OBJ))/bench-web.json node bench/web/bench_web.js
+
 install: program
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -93,4 +128,4 @@ uninstall:
 	cmake --build $(BUILD) --target uninstall
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(CLANG_BUILD) $(DEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(CLANG_BUILD) $(DEB_BUILD) $(WEB_BUILD) $(WEB_OBJ)

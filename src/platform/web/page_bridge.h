@@ -1,0 +1,31 @@
+// The calls the program makes into the page (page_bridge.js): the window frame, drawing, cues and
+// the wake-up timer. Positions and sizes are device pixels of the canvas unless said otherwise.
+#pragma once
+
+extern "C" {
+
+// Shows the window frame with this caption for a client area of width × height pixels of the
+// definitions; returns the device pixels per definition pixel it will be drawn at.
+double metria_window_show(const char* caption, int width, int height);
+// Sizes the canvas backing store in device pixels.
+void metria_canvas_size(int width, int height);
+void metria_window_hide();
+void metria_set_drag_cursor(int dragging);
+
+void metria_fill_rect(int x, int y, int w, int h, int r, int g, int b);
+// False (0) when the picture is not loaded yet: the page asks for a redraw once it is.
+int metria_draw_picture(const char* file, int x, int y, int w, int h);
+int metria_text_width(int face, int pixels, int bold, const char* text, int length);
+int metria_line_height(int face, int pixels, int bold);
+void metria_draw_text(int face, int pixels, int bold, int r, int g, int b, const char* text, int length, int x,
+                      int y, int clip_x, int clip_y, int clip_w, int clip_h);
+
+void metria_sound_load(int player, const char* path);
+void metria_sound_play(int player, int times);
+void metria_sound_halt(int player);
+
+// Wakes the program after delay milliseconds (a later call replaces it); a negative delay: never.
+void metria_set_timer(double delay);
+// Every window is gone: timers and sounds stop and the page says so. message: a fatal error, or "".
+void metria_program_ended(const char* message);
+}

@@ -1,0 +1,54 @@
+// Drawing through the canvas 2D context of the page.
+#include "platform/web/web_canvas.h"
+
+#include <string>
+
+#include "platform/web/page_bridge.h"
+
+namespace metria::web {
+
+namespace {
+
+int face_number(Face face) { return face == Face::Gothic ? 1 : 0; }
+
+}  // namespace
+
+void WebCanvas::fill_rect(const PixelRect& r, Color color) {
+  metria_fill_rect(r.x, r.y, r.w, r.h, color.r, color.g, color.b);
+}
+
+void WebCanvas::frame_rect(const PixelRect& r, Color color, int thickness) {
+  fill_rect({r.x, r.y, r.w, thickness}, color);
+  fill_rect({r.x, r.y + r.h - thickness, r.w, thickness}, color);
+  fill_rect({r.x, r.y, thickness, r.h}, color);
+  fill_rect({r.x + r.w - thickness, r.y, thickness, r.h}, color);
+}
+
+void WebCanvas::draw_picture(Picture picture, const PixelRect& dest) {
+  const std::string file(picture_info(picture).file);
+  if (!file.empty()) metria_draw_picture(file.c_str(), dest.x, dest.y, dest.w, dest.h);
+}
+
+int WebCanvas::text_width(const Font& font, std::string_view text) {
+  const auto found = m_text_widths.find(std::make_tuple(font.face, font.pixels, font.bold, text));
+  if (found != m_text_widths.end()) return found->second;
+  const int width =
+      metria_text_width(face_number(font.face), font.pixels, font.bold, text.data(), static_cast<int>(text.size()));
+  m_text_widths.emplace(WidthKey{font.face, font.pixels, font.bold, std::string(text)}, width);
+  return width;
+}
+
+int WebCanvas::line_height(const Font& font) {
+  const HeightKey key{font.face, font.pixels, font.bold};
+  const auto found = m_line_heights.find(key);
+  if (found != m_line_heights.end()) return found->second;
+  return m_line_heights[key] = metria_line_height(face_number(font.face), font.pixels, font.bold);
+}
+
+void WebCanvas::draw_text(const Font& font, Color color, std::string_view text, int x, int y,
+                          const PixelRect& clip) {
+  metria_draw_text(face_number(font.face), font.pixels, font.bold, color.r, color.g, color.b, text.data(),
+                   static_cast<int>(text.size()), x, y, clip.x, clip.y, clip.w, clip.h);
+}
+
+}  // namespace metria::web

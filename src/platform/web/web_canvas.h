@@ -1,0 +1,29 @@
+// The canvas of the page's window: drawing goes to its 2D context through the page bridge; caption
+// widths are measured once per font and text.
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "ui/canvas.h"
+
+namespace metria::web {
+
+class WebCanvas final : public Canvas {
+ public:
+  void fill_rect(const PixelRect& r, Color color) override;
+  void frame_rect(const PixelRect& r, Color color, int thickness) override;
+  void draw_picture(Picture picture, const PixelRect& dest) override;
+  int text_width(const Font& font, std::string_view text) override;
+  int line_height(const Font& font) override;
+  void draw_text(const Font& font, Color color, std::string_view text, int x, int y, const PixelRect& clip) override;
+
+ private:
+  using WidthKey = std::tuple<Face, int, bool, std::string>;
+  using HeightKey = std::tuple<Face, int, bool>;
+  std::map<WidthKey, int, std::less<>> m_text_widths;
+  std::map<HeightKey, int> m_line_heights;
+};
+
+}  // namespace metria::web

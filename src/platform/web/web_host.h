@@ -1,0 +1,38 @@
+// The page's window: the loaded screen shown last gets the frame (title bar with the stopwatch,
+// caption and close box) and the canvas, drawn at the page's scale only when something changed.
+#pragma once
+
+#include <vector>
+
+#include "app/window_host.h"
+#include "platform/web/web_canvas.h"
+
+namespace metria::web {
+
+class WebHost final : public WindowHost {
+ public:
+  void window_shown(Window& window) override;
+  void window_unloaded(Window& window) override;
+  void show_fatal_error(const std::string& message) override;
+
+  // The window on the page (the screen shown last), or null.
+  Window* current() const { return m_shown.empty() ? nullptr : m_shown.back(); }
+  // Device pixels per definition pixel of the current window.
+  double scale() const { return m_scale; }
+  const std::string& fatal_message() const { return m_fatal_message; }
+
+  // The viewport changed size, or a picture arrived: frame and canvas again, then a full frame.
+  void refit();
+  void redraw_all();
+  // Draws the current window if it changed since its last frame, and sets the pointer shape.
+  void present_changes();
+
+ private:
+  std::vector<Window*> m_shown;
+  WebCanvas m_canvas;
+  double m_scale = 1.0;
+  bool m_drag_cursor = false;
+  std::string m_fatal_message;
+};
+
+}  // namespace metria::web

@@ -1,0 +1,181 @@
+// The page around the program: offline after one visit and a new build replacing the cache, a page
+// where sound is refused, ?scale=2 on a display of device scale 2, a finger dragging a drill card,
+// and a page that does no work while it waits.
+'use strict';
+
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const w = require('./lib');
+
+const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
+let chromium;
+before(async () => { chromium = await w.browser(); });
+after(async () => { await chromium.close(); });
+
+async function menuReady(page) {
+  await w.waitTitle(page, 'メニュー');
+  await w.recordFrames(page);
+  return w.waitFrame(page, ENTRIES_SHOWN, 8000);
+}
+
+// A copy of the build that a test may change and serve on its own.
+function copyOfBuild() {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'metria-web-'));
+  fs.cpSync(w.BUILD, folder, { recursive: true });
+  return folder;
+}
+
+async function controlledByWorker(page) {
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 });
+}
+
+test('after one visit the page runs with no server at all, every file from the cache', async () => {
+  const folder = copyOfBuild();
+  const server = await w.serve(folder);
+  const context = await chromium.createBrowserContext();
+  const page = await w.open(context, server.url);
+  await menuReady(page);
+  await controlledByWorker(page);
+  const cached = await page.evaluate(async () => {
+    const names = await caches.keys();
+    const cache = await caches.open(names.find((n) => n.startsWith('metria-')));
+    return (await cache.keys()).map((r) => new URL(r.url).pathname);
+  });
+  for (const file of ['/', '/metria.wasm', '/fonts/mincho.woff2', '/pictures/quiz_si_background.gif', '/wav/o.wav'])
+    assert.ok(cached.includes(file), `${file} is cached`);
+  server.stop();
+  await page.goto(server.url + '?autostart&scale=1');
+  await menuReady(page);
+  await w.click(page, 32 + 92, 282 + 19);
+  await w.waitTitle(page, 'ＳＩ単位');
+  await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'quiz_si_background.gif')");
+  assert.deepEqual(page.errors, []);
+  await context.close();
+  fs.rmSync(folder, { recursive: true, force: true });
+});
+
+test('a new build replaces the cache: one cache, holding the new files', async () => {
+  const folder = copyOfBuild();
+  const server = await w.serve(folder);
+  const context = await chromium.createBrowserContext();
+  const page = await w.open(context, server.url);
+  await menuReady(page);
+  await controlledByWorker(page);
+  const [before] = await page.evaluate(() => caches.keys());
+  // A new build: a changed page script, and a service worker naming a new build.
+  fs.appendFileSync(path.join(folder, 'page.js'), '\n// next build\n');
+  const worker = path.join(folder, 'sw.js');
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const BUILD = '[^']*'/, "const BUILD = 'next'"));
+  await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
+  await page.waitForFunction(async () => (await caches.keys()).join() === 'metria-next', { timeout: 10000, polling: 100 });
+  const script = await page.evaluate(async () => (await (await caches.open('metria-next')).match('page.js')).text());
+  assert.ok(script.endsWith('// next build\n'), 'the new page script is cached');
+  assert.notEqual(before, 'metria-next');
+  server.stop();
+  await context.close();
+  fs.rmSync(folder, { recursive: true, force: true });
+});
+
+for (const [why, setup] of [
+  ['the browser refuses an audio context', (page) => page.evaluateOnNewDocument(() => {
+    window.AudioContext = function () { throw new Error('not allowed'); };
+  })],
+  ['the cue files cannot be fetched', async (page) => {
+    await page.setRequestInterception(true);
+    page.on('request', (request) => (request.url().endsWith('.wav') ? request.abort() : request.continue()));
+  }],
+]) {
+  test(`where ${why}, every screen still runs, silently, after one warning`, async () => {
+    const server = await w.serve();
+    const page = await w.open(chromium, server.url, { setup });
+    await menuReady(page);
+    for (const [x, y, title] of [[124, 301, 'ＳＩ単位'], [313, 301, '物の数え方'], [504, 301, '通貨の単位']]) {
+      await w.click(page, x, y);
+      await w.waitTitle(page, title);
+      await w.recordFrames(page);
+      await w.waitFrame(page, 'frame.texts.length > 20', 8000);
+      await w.click(page, 550, 29);
+      await menuReady(page);
+    }
+    const ours = page.warnings.filter((text) => text.startsWith('メトリア'));
+    assert.equal(ours.length, 1, `one warning: ${page.warnings.join(' | ')}`);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+    server.stop();
+  });
+}
+
+test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel, sharp text, exact hits', async () => {
+  const server = await w.serve();
+  const page = await w.open(chromium, server.url, {
+    viewport: { width: 1400, height: 900, deviceScaleFactor: 2 }, query: '?autostart&scale=2' });
+  const frame = await menuReady(page);
+  const size = await page.evaluate(() => {
+    const c = document.getElementById('screen');
+    const b = c.getBoundingClientRect();
+    return [c.width, c.height, b.width, b.height];
+  });
+  assert.deepEqual(size, [2556, 1600, 1278, 800]);
+  const plain = await w.open(chromium, server.url);
+  const plainFrame = await menuReady(plain);
+  await plain.close();
+  const pixelsOf = (f) => f.texts.find((t) => t.text === 'おわり').pixels;
+  assert.equal(pixelsOf(frame), 4 * pixelsOf(plainFrame), 'captions are drawn at four times their size');
+  // Entry 0 spans x 32…215: its first and last pixel columns hit it, the ones beside it do not.
+  const red = async (x) => { await w.move(page, 10, 200); await w.move(page, x, 300); await w.sleep(50);
+                             return (await w.pixel(page, 36, 286)).join() === '255,0,0'; };
+  assert.equal(await red(31), false, 'x 31 is left of the entry');
+  assert.equal(await red(32), true, 'x 32 is on the entry');
+  assert.equal(await red(215), true, 'x 215 is on the entry');
+  assert.equal(await red(216), false, 'x 216 is right of the entry');
+  await page.close();
+  server.stop();
+});
+
+test('a finger drags a drill card onto a place; the page neither scrolls nor zooms', async () => {
+  const server = await w.serve();
+  const page = await w.open(chromium, server.url, {
+    viewport: { width: 800, height: 600, deviceScaleFactor: 1, hasTouch: true, isMobile: true } });
+  await menuReady(page);
+  await page.touchscreen.tap(...await w.at(page, 32 + 102, 338 + 19));
+  await w.waitTitle(page, '接頭語（ＳＩ）');
+  let frame = await w.waitFrame(page, 'frame.texts.filter((t) => t.x >= 370 && t.y >= 45).length === 20');
+  assert.equal(w.textAt(frame, 470, 9), null);
+  const card = frame.texts.find((t) => t.x >= 370 && t.y >= 45);
+  const [x0, y0] = await w.at(page, card.x + card.w / 2, card.y + card.h / 2);
+  const [x1, y1] = await w.at(page, 125, 116);
+  await page.touchscreen.touchStart(x0, y0);
+  for (let step = 1; step <= 8; step++) await page.touchscreen.touchMove(x0 + (x1 - x0) * step / 8, y0 + (y1 - y0) * step / 8);
+  const during = await page.evaluate(() => [scrollX, scrollY, visualViewport.scale]);
+  await page.touchscreen.touchEnd();
+  frame = await w.waitFrame(page, 'frame.texts.some((t) => t.x > 469 && t.x < 471 && t.y > 8 && t.y < 10)', 3000);
+  assert.match(w.textAt(frame, 470, 9), /^(0|100)$/, 'the drop is scored');
+  assert.deepEqual(during, [0, 0, 1]);
+  await page.close();
+  server.stop();
+});
+
+test('a waiting page does no work: no animation frames, and no wake-up while no timer runs', async () => {
+  const server = await w.serve();
+  const page = await w.open(chromium, server.url, { setup: (p) => p.evaluateOnNewDocument(() => {
+    window.animation_frames = 0;
+    const request = window.requestAnimationFrame.bind(window);
+    window.requestAnimationFrame = (f) => { window.animation_frames++; return request(f); };
+  }) });
+  await menuReady(page);
+  await w.click(page, 32 + 92, 282 + 19);
+  await w.waitTitle(page, 'ＳＩ単位');
+  await w.recordFrames(page);
+  await w.waitFrame(page, "frame.texts.some((t) => t.text === 'これは何の単位かな')", 8000);
+  await w.sleep(300);
+  const frames = await page.evaluate(() => window.frames_drawn.length);
+  await w.sleep(2000);
+  assert.equal(await page.evaluate(() => window.frames_drawn.length), frames, 'no frame while the quiz waits');
+  assert.equal(await page.evaluate(() => window.animation_frames), 0);
+  await page.close();
+  server.stop();
+});

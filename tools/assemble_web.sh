@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Puts the web build together in OUT (static files only): the page, the program (metria.js and
+# metria.wasm from the emcmake build in OBJ), pictures, icons and cues, the two faces subset to the
+# characters the program and the page draw, and the offline cache's list of every file.
+#   tools/assemble_web.sh OBJ OUT
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+obj=$1 out=$2
+web_obj=$obj/src/platform/web
+
+rm -rf "$out"
+mkdir -p "$out/pictures" "$out/wav" "$out/icons" "$out/fonts"
+cp "$root/web/index.html" "$root/web/style.css" "$root/web/manifest.webmanifest" "$out/"
+cp "$root"/src/platform/web/page/*.js "$out/"
+cp "$web_obj/metria.js" "$web_obj/metria.wasm" "$out/"
+cp "$root"/assets/pictures/*.gif "$out/pictures/"
+cp "$root"/assets/wav/*.wav "$out/wav/"
+cp "$root"/assets/icons/*.ico "$root"/web/icons/*.png "$out/icons/"
+
+# Every character the faces must hold (Debian's python3-fonttools and python3-brotli subset them): the program's own texts, listed by the program's code, and
+# the page's.
+texts=$obj/drawn_text.txt
+node "$web_obj/list_drawn_text.js" > "$texts"
+sed -e 's/<[^>]*>//g' "$root/web/index.html" >> "$texts"
+subset() {
+  local family=$1 name=$2 file
+  file=$(fc-match -f '%{file}' "$family")
+  case $file in
+    *ipamp.ttf|*ipagp.ttf) ;;
+    *) echo "assemble_web.sh: $family not found (fonts-ipafont-mincho / fonts-ipafont-gothic)" >&2; exit 1 ;;
+  esac
+  /usr/bin/python3 -m fontTools.subset "$file" --text-file="$texts" --flavor=woff2 --layout-features='*' --no-hinting \
+    --desubroutinize --output-file="$out/fonts/$name.woff2"
+}
+subset IPAPMincho mincho
+subset IPAPGothic gothic
+
+# The offline cache: the list of files, and a build name that changes whenever any file does.
+files=$(cd "$out" && find . -type f ! -name sw.js | sort | sed 's|^\./||')
+build=$(cd "$out" && cat $files | sha256sum | cut -c1-16)
+list=$(printf '%s\n' "./" $files | sed 's/.*/  "&",/' | sed '$ s/,$//')
+{
+  sed -e "s/@BUILD@/$build/" -e '/@FILES@/,$d' "$root/web/sw.js"
+  echo "const FILES = ["
+  echo "$list"
+  echo "];"
+  sed -e '1,/@FILES@/d' "$root/web/sw.js"
+} > "$out/sw.js"
+echo "web build $build in $out: $(du -sh "$out" | cut -f1)"

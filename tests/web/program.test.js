@@ -173,6 +173,20 @@ test('接頭語（ＳＩ）: cards dragged onto places until each snaps, the sco
   await page.close();
 });
 
+test('the side buttons do not click: back and forward on おわり leave the run going', async () => {
+  const page = await menuReady();
+  await w.move(page, ...entryCentre(5));
+  for (const button of ['back', 'forward']) {
+    await page.mouse.down({ button });
+    await page.mouse.up({ button });
+  }
+  assert.equal(await page.evaluate(() => document.getElementById('window').hidden), false, 'the window is still shown');
+  assert.equal(await page.evaluate(() => document.title), 'メニュー');
+  await w.click(page, ...entryCentre(5));
+  await page.waitForSelector('#ended', { visible: true, timeout: 3000 });
+  await page.close();
+});
+
 test('おわり ends the run: the page says so and starts again on request', async () => {
   const page = await menuReady();
   await w.click(page, ...entryCentre(5));

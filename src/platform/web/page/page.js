@@ -65,9 +65,14 @@ const MetriaPage = (() => {
             Math.floor((event.clientY - box.top) * canvas.height / box.height)];
   }
 
+  // Only the left, middle and right buttons click, as on the desktop; the side buttons (back and
+  // forward, 3 and 4) would otherwise reach the screens as a left click.
+  const CLICKING_BUTTONS = 3;
+
   function listenToPointers() {
     const send = (action, event) => {
       if (!event.isPrimary || !running) return;
+      if (action !== 0 && event.button >= CLICKING_BUTTONS) return;
       const [x, y] = devicePoint(event);
       call('_web_pointer', action, x, y, event.button < 0 ? 0 : event.button);
     };
@@ -81,6 +86,12 @@ const MetriaPage = (() => {
     canvas.addEventListener('pointerup', (event) => send(2, event));
     canvas.addEventListener('pointercancel', (event) => send(2, event));
     canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    // Nor do they leave the page through the browser's history, which a child would not expect.
+    for (const type of ['mousedown', 'mouseup', 'pointerdown', 'pointerup', 'auxclick']) {
+      canvas.addEventListener(type, (event) => {
+        if (event.button >= CLICKING_BUTTONS) event.preventDefault();
+      });
+    }
     element('close').addEventListener('click', () => call('_web_close_box'));
     addEventListener('resize', () => {
       if (running && shown && fittingScale(shown.width, shown.height) * devicePixelRatio !==

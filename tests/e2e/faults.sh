@@ -131,6 +131,18 @@ no_display() {
   check "and says why on stderr: $(grep '^metria:' "$APP_ERR" | head -n1)" eval "grep -q '^metria: .*display' '$APP_ERR'"
 }
 
+# A display named but not there (a server that has gone away): the message names it.
+display_gone() {
+  app_start -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=:987
+  if ! app_wait_exit 10; then
+    check "with its display gone the program stops by itself (it was still running after 10 s)" false
+    return 1
+  fi
+  check "it stops with a non-zero status of its own, not a signal (got $APP_STATUS)" \
+    eval "[ $APP_STATUS -ne 0 ] && [ $APP_STATUS -lt 128 ]" || return 1
+  check "and names the display: $(grep '^metria:' "$APP_ERR" | head -n1)" eval "grep -q '^metria: .*:987' '$APP_ERR'"
+}
+
 no_font_at_all() {
   font_config no-fonts
   app_start FONTCONFIG_FILE="$FONT_CONFIG"
@@ -160,6 +172,7 @@ scenario "ALSA without a sound card: runs silent, one warning" alsa_without_card
 scenario "no wav folder: runs, a warning per cue, the credit cue asked for" no_wav_folder
 scenario "damaged cues (cut, garbage, half): runs through the step sounds and the credit sound" damaged_cues
 scenario "no display: a clear message and a non-zero exit" no_display
+scenario "display gone: a message that names it and a non-zero exit" display_gone
 scenario "no font at all: falls back with a warning, still runs" no_font_at_all
 scenario "only a Latin font: falls back with a warning, still runs" latin_font_only
 finish "faults, $(( ($(now_ms) - SUITE_START) / 1000 )) s"

@@ -123,10 +123,12 @@ poll() {
 # The X server
 
 # Starts Xvfb on a display number it chooses itself (-displayfd), so parallel runs never collide.
+# -noreset: by default the server resets when its last client leaves, and a program started in that
+# moment finds no display; between two runs of the program there often is no other client.
 start_xvfb() {
   local number_file="$E2E_OUT/display-number"
   : > "$number_file"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >"$E2E_OUT/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" >"$E2E_OUT/xvfb.log" 2>&1 &
   XVFB_PID=$!
   if ! poll 10 test -s "$number_file"; then
     echo "FAIL  Xvfb did not start (see $E2E_OUT/xvfb.log)"

@@ -59,7 +59,12 @@ int main(int, char**) {
   const char* driver = SDL_GetCurrentVideoDriver();
   if (!SDL_getenv("SDL_VIDEODRIVER") && driver &&
       (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
-    std::fprintf(stderr, "metria: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+    const char* display = SDL_getenv("DISPLAY");
+    if (display && *display) {
+      std::fprintf(stderr, "metria: cannot open a window: the display %s does not answer\n", display);
+    } else {
+      std::fprintf(stderr, "metria: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+    }
     SDL_Quit();
     return 2;
   }

@@ -14,8 +14,14 @@ class Canvas {
  public:
   virtual ~Canvas() = default;
   virtual void fill_rect(const PixelRect& r, Color color) = 0;
-  // A frame `thickness` pixels wide along the inside of r.
-  virtual void frame_rect(const PixelRect& r, Color color, int thickness) = 0;
+  // A frame `thickness` pixels wide along the inside of r: four fills, unless a canvas draws it
+  // some other way.
+  virtual void frame_rect(const PixelRect& r, Color color, int thickness) {
+    fill_rect({r.x, r.y, r.w, thickness}, color);
+    fill_rect({r.x, r.y + r.h - thickness, r.w, thickness}, color);
+    fill_rect({r.x, r.y, thickness, r.h}, color);
+    fill_rect({r.x + r.w - thickness, r.y, thickness, r.h}, color);
+  }
   // The picture scaled to dest (dest equals its natural size when it is not stretched);
   // the transparent colour of a picture that has one stays undrawn.
   virtual void draw_picture(Picture picture, const PixelRect& dest) = 0;

@@ -122,13 +122,6 @@ void SdlCanvas::fill_rect(const PixelRect& r, Color color) {
   SDL_RenderFillRect(m_renderer, &rect);
 }
 
-void SdlCanvas::frame_rect(const PixelRect& r, Color color, int thickness) {
-  fill_rect({r.x, r.y, r.w, thickness}, color);
-  fill_rect({r.x, r.y + r.h - thickness, r.w, thickness}, color);
-  fill_rect({r.x, r.y, thickness, r.h}, color);
-  fill_rect({r.x + r.w - thickness, r.y, thickness, r.h}, color);
-}
-
 void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
   const PictureInfo info = picture_info(picture);
   // At a whole scale a picture shown at its own size repeats its pixels exactly (scale 1 draws it

@@ -75,7 +75,6 @@ class SdlCanvas final : public Canvas {
   SdlCanvas& operator=(const SdlCanvas&) = delete;
 
   void fill_rect(const PixelRect& r, Color color) override;
-  void frame_rect(const PixelRect& r, Color color, int thickness) override;
   void draw_picture(Picture picture, const PixelRect& dest) override;
   int text_width(const Font& font, std::string_view text) override;
   int line_height(const Font& font) override;

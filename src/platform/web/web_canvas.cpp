@@ -17,13 +17,6 @@ void WebCanvas::fill_rect(const PixelRect& r, Color color) {
   metria_fill_rect(r.x, r.y, r.w, r.h, color.r, color.g, color.b);
 }
 
-void WebCanvas::frame_rect(const PixelRect& r, Color color, int thickness) {
-  fill_rect({r.x, r.y, r.w, thickness}, color);
-  fill_rect({r.x, r.y + r.h - thickness, r.w, thickness}, color);
-  fill_rect({r.x, r.y, thickness, r.h}, color);
-  fill_rect({r.x + r.w - thickness, r.y, thickness, r.h}, color);
-}
-
 void WebCanvas::draw_picture(Picture picture, const PixelRect& dest) {
   const std::string file(picture_info(picture).file);
   if (!file.empty()) metria_draw_picture(file.c_str(), dest.x, dest.y, dest.w, dest.h);

@@ -133,8 +133,10 @@ const MetriaPage = (() => {
     MetriaCanvas.attach(canvas);
     makeDragCursor();
     listenToPointers();
-    registerOfflineCache();
     const ready = prepare();
+    // The offline cache fetches every file of the build: only once the first screen's files are in,
+    // so that it does not compete with them.
+    ready.then(registerOfflineCache);
     const startButton = element('start');
     element('restart').addEventListener('click', begin);
     if (params.has('autostart')) {

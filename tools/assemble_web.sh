@@ -21,7 +21,7 @@ cp "$root"/assets/icons/*.ico "$root"/web/icons/*.png "$out/icons/"
 # the page's.
 texts=$obj/drawn_text.txt
 node "$web_obj/list_drawn_text.js" > "$texts"
-sed -e 's/<[^>]*>//g' "$root/web/index.html" >> "$texts"
+perl -0pe 's/<!--.*?-->//gs; s/<[^>]*>//gs' "$root/web/index.html" >> "$texts"
 subset() {
   local family=$1 name=$2 file
   file=$(fc-match -f '%{file}' "$family")

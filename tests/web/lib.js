@@ -122,8 +122,9 @@ async function recordFrames(page) {
       return fillRect(x, y, w, h, r, g, b);
     };
     MetriaCanvas.drawPicture = (file, x, y, w, h) => {
-      if (current()) current().pictures.push({ file, ...box(x, y, w, h) });
-      return drawPicture(file, x, y, w, h);
+      const drawn = drawPicture(file, x, y, w, h);
+      if (current()) current().pictures.push({ file, drawn, ...box(x, y, w, h) });
+      return drawn;
     };
     MetriaCanvas.drawText = (face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch) => {
       if (current()) current().texts.push({ text, rgb: [r, g, b], pixels: px, ...box(cx, cy, cw, ch) });

@@ -99,6 +99,28 @@ test('数_日本: both choices open their drills', async () => {
   }
 });
 
+test('every window is drawn whole the first time it is shown: no picture comes a frame late', async () => {
+  const firstVisits = [[0, 'ＳＩ単位'], [1, '物の数え方'], [2, '通貨の単位'], [3, '接頭語（ＳＩ）'], [4, '数_日本']];
+  for (const [entry, title] of firstVisits) {
+    const page = await menuReady();
+    await w.click(page, ...entryCentre(entry));
+    await w.waitTitle(page, title);
+    if (entry === 4) {
+      await w.waitFrame(page, "frame.texts.some((t) => t.text === '１より大')", 8000);
+      await w.click(page, 174, 157);
+      await w.waitTitle(page, '接頭語（日本・大）');
+    }
+    await w.sleep(300);
+    const frames = await page.evaluate(() => window.frames_drawn.filter((f) => f.title !== 'メニュー'));
+    assert.ok(frames.length > 0, `${title}: frames drawn`);
+    for (const frame of frames) {
+      const late = frame.pictures.filter((p) => !p.drawn).map((p) => p.file);
+      assert.deepEqual(late, [], `${frame.title}: pictures missing from a frame`);
+    }
+    await page.close();
+  }
+});
+
 // ＳＩ単位: answer label k stands at 50 + 120 (k div 8), 60 + 42 (k mod 8); the counts of right and
 // wrong answers at 374, 50 and 494, 50; the board's mark is a picture.
 const answerCentre = (k) => [50 + 120 * Math.floor(k / 8) + 48, 60 + 42 * (k % 8) + 12];

@@ -15,6 +15,8 @@ void metria_set_drag_cursor(int dragging);
 void metria_fill_rect(int x, int y, int w, int h, int r, int g, int b);
 // False (0) when the picture is not loaded yet: the page asks for a redraw once it is.
 int metria_draw_picture(const char* file, int x, int y, int w, int h);
+// Fetches and decodes a picture ahead of its first drawing; its arrival asks for no redraw.
+void metria_prefetch_picture(const char* file, int length);
 int metria_text_width(int face, int pixels, int bold, const char* text, int length);
 int metria_line_height(int face, int pixels, int bold);
 void metria_draw_text(int face, int pixels, int bold, int r, int g, int b, const char* text, int length, int x,

@@ -19,6 +19,9 @@ mergeInto(LibraryManager.library, {
   metria_draw_picture: function (file, x, y, w, h) {
     return MetriaCanvas.drawPicture(UTF8ToString(file), x, y, w, h) ? 1 : 0;
   },
+  metria_prefetch_picture: function (file, length) {
+    MetriaCanvas.prefetch(UTF8ToString(file, length));
+  },
   metria_text_width: function (face, pixels, bold, text, length) {
     return MetriaCanvas.textWidth(face, pixels, bold !== 0, UTF8ToString(text, length));
   },

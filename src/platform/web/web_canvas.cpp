@@ -22,6 +22,13 @@ void WebCanvas::draw_picture(Picture picture, const PixelRect& dest) {
   if (!file.empty()) metria_draw_picture(file.c_str(), dest.x, dest.y, dest.w, dest.h);
 }
 
+void WebCanvas::prefetch_pictures() {
+  for (int p = static_cast<int>(Picture::None) + 1; p <= static_cast<int>(kLastPicture); ++p) {
+    const std::string_view file = picture_info(static_cast<Picture>(p)).file;
+    metria_prefetch_picture(file.data(), static_cast<int>(file.size()));
+  }
+}
+
 int WebCanvas::text_width(const Font& font, std::string_view text) {
   const auto found = m_text_widths.find(std::make_tuple(font.face, font.pixels, font.bold, text));
   if (found != m_text_widths.end()) return found->second;

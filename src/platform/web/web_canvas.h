@@ -18,6 +18,10 @@ class WebCanvas final : public Canvas {
   int line_height(const Font& font) override;
   void draw_text(const Font& font, Color color, std::string_view text, int x, int y, const PixelRect& clip) override;
 
+  // Has the page fetch every picture of every screen while the program runs, so that each window
+  // is drawn whole the first time it is shown instead of without its pictures for a moment.
+  static void prefetch_pictures();
+
  private:
   using WidthKey = std::tuple<Face, int, bool, std::string>;
   using HeightKey = std::tuple<Face, int, bool>;

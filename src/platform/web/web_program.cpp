@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/web/page_bridge.h"
+#include "platform/web/web_canvas.h"
 #include "screens/screen_registry.h"
 #include "ui/geometry.h"
 
@@ -23,6 +24,7 @@ WebProgram::WebProgram(std::optional<unsigned> seed) : m_random(seed), m_app({m_
 void WebProgram::start() {
   m_app.start();
   settle();
+  WebCanvas::prefetch_pictures();
 }
 
 void WebProgram::pointer(PointerAction action, int x, int y, MouseButton button) {

@@ -20,13 +20,14 @@ const MetriaCanvas = (() => {
     return { ascent: Math.ceil(m.fontBoundingBoxAscent), descent: Math.ceil(m.fontBoundingBoxDescent) };
   }
 
-  // A picture drawn before it arrived asks the program for one more frame once it is there.
+  // A picture drawn before it arrived asks the program for one more frame once it is there; one
+  // fetched ahead, and not yet drawn, asks for nothing.
   function picture(file) {
     let image = pictures.get(file);
     if (!image) {
       image = new Image();
       image.addEventListener('load', () => {
-        if (redrawAsked) return;
+        if (!image.drawnEarly || redrawAsked) return;
         redrawAsked = true;
         setTimeout(() => { redrawAsked = false; MetriaPage.call('_web_picture_arrived'); }, 0);
       });
@@ -46,6 +47,10 @@ const MetriaCanvas = (() => {
       return Promise.all(files.map((file) => picture(file).decode().catch(() => undefined)));
     },
 
+    prefetch(file) {
+      picture(file).decode().catch(() => undefined);
+    },
+
     fillRect(x, y, w, h, r, g, b) {
       // Every frame begins with a fill; the first one marks the moment the program is seen.
       if (!firstFrameMarked) {
@@ -58,7 +63,10 @@ const MetriaCanvas = (() => {
 
     drawPicture(file, x, y, w, h) {
       const image = picture(file);
-      if (!image.complete || image.naturalWidth === 0) return false;
+      if (!image.complete || image.naturalWidth === 0) {
+        image.drawnEarly = true;
+        return false;
+      }
       // At its natural size, or a whole multiple of it, a picture repeats its pixels exactly;
       // any other size is resampled smoothly. Transparent pixels are alpha, so no hidden colour
       // bleeds into the edges.

@@ -50,7 +50,7 @@ void BM_QuizAnswerCounters(benchmark::State& state) {
       run_to_question_or_result(h, present);
     }
     const QuizScreen& s = quiz(h);
-    h.move_to("Label1", ++question % 7 == 0 ? quiz_wrong_answer(s) : quiz_right_answer(s));
+    h.move_to("Label1", ++question % 7 == 0 ? headless::wrong_answer(s) : headless::right_answer(s));
     present();
     timed_click(state, timings, h, present);
   }
@@ -69,7 +69,7 @@ void BM_QuizFormLoad(benchmark::State& state) {
   for (auto _ : state) {
     // A game lost as fast as possible: every answer wrong up to the limit.
     for (run_to_question_or_result(h, present); !quiz_result_shown(h); run_to_question_or_result(h, present)) {
-      h.click("Label1", quiz_wrong_answer(quiz(h)));
+      h.click("Label1", headless::wrong_answer(quiz(h)));
       present();
     }
     h.move_to("Label11");

@@ -21,7 +21,7 @@ void BM_QuizFullGame(benchmark::State& state) {
     Harness h({.first_screen = ScreenId::QuizSi});
     questions = 0;
     for (run_to_question_or_result(h, kNoRedraw); !quiz_result_shown(h); run_to_question_or_result(h, kNoRedraw)) {
-      h.click("Label1", quiz_right_answer(quiz(h)));
+      h.click("Label1", headless::right_answer(quiz(h)));
       ++questions;
     }
     state.SetIterationTime(timings.add(watch));

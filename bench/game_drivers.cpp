@@ -21,14 +21,6 @@ void run_to_question_or_result(headless::Harness& h, const AfterEvent& after_eve
     if (!next_tick(h, after_event)) throw std::logic_error("the quiz stopped without a question or a result");
 }
 
-int quiz_right_answer(const QuizScreen& s) { return s.AnswerIndex[s.CurrentItem][0]; }
-
-int quiz_wrong_answer(const QuizScreen& s) {
-  const auto& slots = s.AnswerIndex[s.CurrentItem];
-  for (int k = 0;; ++k)
-    if (std::find(slots.begin(), slots.end(), k) == slots.end()) return k;
-}
-
 ScreenId largest_drill() {
   ScreenId largest = ScreenId::DrillSi;
   int most = 0;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/headless/harness.h"
+#include "platform/headless/quiz_answers.h"
 #include "screens/drills/drill_screen.h"
 #include "screens/quizzes/quiz_screen.h"
 
@@ -21,8 +22,6 @@ bool next_tick(headless::Harness& h, const AfterEvent& after_event);
 // Runs the clock tick by tick until a question waits for its answer or the result shows.
 void run_to_question_or_result(headless::Harness& h, const AfterEvent& after_event);
 bool quiz_result_shown(headless::Harness& h);
-int quiz_right_answer(const QuizScreen& s);
-int quiz_wrong_answer(const QuizScreen& s);
 
 // The drill with the most cards.
 ScreenId largest_drill();

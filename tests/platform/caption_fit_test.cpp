@@ -15,9 +15,9 @@
 #include <tuple>
 #include <vector>
 
+#include "harness/game_play.h"
 #include "harness/headless.h"
 #include "platform/offscreen_render.h"
-#include "screens/drills/drill_screen.h"
 #include "screens/quizzes/quiz_screen.h"
 
 namespace metria::testing {
@@ -138,24 +138,6 @@ TEST_F(CaptionFit, TheMenusCaptionsFit) {
   EXPECT_TRUE(misfits.empty()) << listing(misfits);
 }
 
-// Plays a whole game, right answers while `wrong_now` says no, checking every state on the way.
-void play_quiz(Harness& h, const std::function<bool(const QuizScreen&)>& wrong_now,
-               const std::function<void(Harness&)>& check) {
-  auto& quiz = h.screen<QuizScreen>(h.screen_id());
-  while (!h.visible("Label11")) {
-    h.advance(100);
-    check(h);
-    if (quiz.AnswerOpen != 1) continue;
-    const auto& answers = quiz.AnswerIndex[quiz.CurrentItem];
-    int answer = answers[0];
-    if (wrong_now(quiz))
-      for (answer = 0; answer == answers[0] || answer == answers[1] || answer == answers[2] || answer == answers[3];)
-        ++answer;
-    h.click("Label1", answer);
-    check(h);
-  }
-}
-
 TEST_F(CaptionFit, EveryQuizItemAnswerCountAndBannerFits) {
   const auto each_state = [this](Harness& h) { check_if_changed(h); };
   for (const ScreenId id : {ScreenId::QuizSi, ScreenId::QuizCounters, ScreenId::QuizCurrencies}) {
@@ -176,18 +158,7 @@ TEST_F(CaptionFit, EveryDrillCardScoreAndBannerFits) {
     for (const int wrong : {0, 3, 12}) {  // gold, a lower grade, failed
       Harness h({.first_screen = id});
       check_if_changed(h);
-      const int cards = h.screen<DrillScreen>(id).NameCount;
-      for (int i = 0; i < wrong; ++i) {
-        h.drag("Label2", 0, "Label1", 1);
-        check_if_changed(h);
-      }
-      for (int k = 0; k < cards; ++k) {
-        h.drag("Label2", k, "Label1", k);
-        check_if_changed(h);
-      }
-      h.move_to_background();
-      h.advance(3000);
-      check_if_changed(h);
+      play_drill(h, wrong, [this](Harness& played) { check_if_changed(played); });
       EXPECT_TRUE(h.visible("Label7")) << "the result shows";
     }
   }

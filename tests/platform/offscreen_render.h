@@ -10,12 +10,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/offscreen_paint.h"
 #include "platform/sdl/font_finder.h"
-#include "platform/sdl/sdl_canvas.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl_event_fixture.h"
-#include "ui/painter.h"
-#include "ui/window.h"
 
 namespace metria::testing {
 
@@ -47,17 +45,7 @@ class OffscreenRendering : public SdlEvents {
     SdlEvents::TearDown();
   }
 
-  // Paints the window offscreen, exactly as the program paints its real windows at this scale.
-  SurfacePtr render(const Window& window, double scale) {
-    const ScreenDef& def = window.definition();
-    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(
-        0, to_pixels(def.client_width, scale), to_pixels(def.client_height, scale), 32, SDL_PIXELFORMAT_ARGB8888));
-    const RendererPtr renderer(SDL_CreateSoftwareRenderer(surface.get()));
-    SdlCanvas canvas(renderer.get(), *resources, scale);
-    paint_window(window, canvas, scale);
-    SDL_RenderPresent(renderer.get());
-    return surface;
-  }
+  SurfacePtr render(const Window& window, double scale) { return paint_offscreen(window, *resources, scale); }
 
   std::unique_ptr<SdlResources> resources;
 };

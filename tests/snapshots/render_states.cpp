@@ -9,57 +9,18 @@
 #include <functional>
 #include <string>
 
+#include "harness/game_play.h"
 #include "harness/headless.h"
+#include "platform/offscreen_paint.h"
 #include "platform/sdl/font_finder.h"
-#include "platform/sdl/sdl_canvas.h"
-#include "screens/drills/drill_screen.h"
-#include "screens/quizzes/quiz_screen.h"
-#include "ui/painter.h"
 
 namespace metria::testing {
 namespace {
 
 bool save(Harness& h, SdlResources& resources, const std::string& path) {
-  const ScreenDef& def = h.window().definition();
-  SDL_Surface* surface =
-      SDL_CreateRGBSurfaceWithFormat(0, to_pixels(def.client_width), to_pixels(def.client_height), 32,
-                                     SDL_PIXELFORMAT_ARGB8888);
-  SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
-  bool saved = false;
-  {
-    SdlCanvas canvas(renderer, resources);
-    paint_window(h.window(), canvas);
-    SDL_RenderPresent(renderer);
-    saved = IMG_SavePNG(surface, path.c_str()) == 0;
-  }
-  SDL_DestroyRenderer(renderer);
-  SDL_FreeSurface(surface);
+  const bool saved = IMG_SavePNG(paint_offscreen(h.window(), resources).get(), path.c_str()) == 0;
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", path.c_str());
   return saved;
-}
-
-// Answers every question of a quiz, wrong while `wrong_now` says so, until the result shows.
-void play_quiz(Harness& h, const std::function<bool(const QuizScreen&)>& wrong_now) {
-  auto& quiz = h.screen<QuizScreen>(h.screen_id());
-  while (!h.visible("Label11")) {
-    h.advance(100);
-    if (quiz.AnswerOpen != 1) continue;
-    const auto& answers = quiz.AnswerIndex[quiz.CurrentItem];
-    int answer = answers[0];
-    if (wrong_now(quiz))
-      for (answer = 0; answer == answers[0] || answer == answers[1] || answer == answers[2] || answer == answers[3];)
-        ++answer;
-    h.click("Label1", answer);
-  }
-}
-
-// Places every card after `wrong` wrong drops, then waits for the result.
-void play_drill(Harness& h, int wrong) {
-  const int cards = h.screen<DrillScreen>(h.screen_id()).NameCount;
-  for (int i = 0; i < wrong; ++i) h.drag("Label2", 0, "Label1", 1);
-  for (int k = 0; k < cards; ++k) h.drag("Label2", k, "Label1", k);
-  h.move_to_background();
-  h.advance(3000);
 }
 
 }  // namespace

@@ -33,13 +33,25 @@ async function controlledByWorker(page) {
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 });
 }
 
-test('after one visit the page runs with no server at all, every file from the cache', async () => {
+// One visit to a copy of the build in a fresh browser context, until its service worker controls
+// the page; end() stops the server, closes the context and removes the copy.
+async function visitedCopy() {
   const folder = copyOfBuild();
   const server = await w.serve(folder);
   const context = await chromium.createBrowserContext();
   const page = await w.open(context, server.url);
   await menuReady(page);
   await controlledByWorker(page);
+  const end = async () => {
+    server.stop();
+    await context.close();
+    fs.rmSync(folder, { recursive: true, force: true });
+  };
+  return { folder, server, page, end };
+}
+
+test('after one visit the page runs with no server at all, every file from the cache', async () => {
+  const { server, page, end } = await visitedCopy();
   const cached = await page.evaluate(async () => {
     const names = await caches.keys();
     const cache = await caches.open(names.find((n) => n.startsWith('metria-')));
@@ -52,19 +64,13 @@ test('after one visit the page runs with no server at all, every file from the c
   await menuReady(page);
   await w.click(page, 32 + 92, 282 + 19);
   await w.waitTitle(page, 'ＳＩ単位');
-  await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'quiz_si_background.gif')");
+  await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'quiz_si_background.gif' && p.drawn)");
   assert.deepEqual(page.errors, []);
-  await context.close();
-  fs.rmSync(folder, { recursive: true, force: true });
+  await end();
 });
 
 test('a new build replaces the cache: one cache, holding the new files', async () => {
-  const folder = copyOfBuild();
-  const server = await w.serve(folder);
-  const context = await chromium.createBrowserContext();
-  const page = await w.open(context, server.url);
-  await menuReady(page);
-  await controlledByWorker(page);
+  const { folder, page, end } = await visitedCopy();
   const [before] = await page.evaluate(() => caches.keys());
   // A new build: a changed page script, and a service worker naming a new build.
   fs.appendFileSync(path.join(folder, 'page.js'), '\n// next build\n');
@@ -75,9 +81,7 @@ test('a new build replaces the cache: one cache, holding the new files', async (
   const script = await page.evaluate(async () => (await (await caches.open('metria-next')).match('page.js')).text());
   assert.ok(script.endsWith('// next build\n'), 'the new page script is cached');
   assert.notEqual(before, 'metria-next');
-  server.stop();
-  await context.close();
-  fs.rmSync(folder, { recursive: true, force: true });
+  await end();
 });
 
 for (const [why, setup] of [

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "harness/headless.h"
+#include "platform/headless/quiz_answers.h"
 #include "screens/quizzes/quiz_screen.h"
 
 namespace metria::testing {
@@ -43,15 +44,6 @@ inline std::string armed_timer(Harness& h) {
   for (const char* timer : kQuizTimers)
     if (h.window().timer_armed(h.control(timer))) return timer;
   return "";
-}
-
-inline int right_answer(const QuizScreen& s) { return s.AnswerIndex[s.CurrentItem][0]; }
-
-// The lowest Label1 index that no slot of the current item names.
-inline int wrong_answer(const QuizScreen& s) {
-  const auto& slots = s.AnswerIndex[s.CurrentItem];
-  for (int k = 0;; ++k)
-    if (std::find(slots.begin(), slots.end(), k) == slots.end()) return k;
 }
 
 // The draw that picks item i of a quiz of n items.

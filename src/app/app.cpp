@@ -45,6 +45,7 @@ void App::Show(ScreenId id) {
   screen.wire(table);
   Window& shown = *window;
   m_loaded.push_back({id, std::move(window)});
+  shown.focus().show_ring(m_keys_in_use);
   screen.attach(&shown);
   screen.Form_Load();
   if (!shown.closed()) m_services.host.window_shown(shown);
@@ -75,6 +76,9 @@ void App::dispatch(const std::function<void()>& handler) {
   if (m_ended) return;
   try {
     handler();
+    // What the event changed may have moved the keys' focus; a highlight that follows it is
+    // screen code, so it runs here, inside the event.
+    for (const Loaded& l : m_loaded) l.window->focus().refresh();
   } catch (const FatalError& e) {
     fail(e.what());
   } catch (const std::exception& e) {
@@ -93,7 +97,31 @@ void App::fail(const std::string& message) {
 }
 
 void App::pointer_event(Window& window, const PointerEvent& event) {
-  if (is_live(window)) dispatch([&] { window.pointer_event(event); });
+  if (!is_live(window)) return;
+  if (event.action == PointerAction::Press) {
+    m_keys_in_use = false;
+    for (const Loaded& l : m_loaded) l.window->focus().show_ring(false);
+  }
+  dispatch([&] { window.pointer_event(event); });
+}
+
+void App::key_event(Window& window, const KeyEvent& event) {
+  if (!is_live(window)) return;
+  m_keys_in_use = true;
+  dispatch([&] { window.key_event(event); });
+}
+
+std::optional<std::int64_t> App::step(std::int64_t now) {
+  run_due_timers(now);
+  if (m_ended) return std::nullopt;
+  Icon pointer = Icon::None;
+  for (const Loaded& l : m_loaded) {
+    Window& window = *l.window;
+    if (window.drag_cursor() != Icon::None) pointer = window.drag_cursor();
+    if (window.needs_redraw() && m_services.host.draw(window)) window.mark_drawn();
+  }
+  m_services.host.show_pointer(pointer);
+  return next_timer_due();
 }
 
 void App::close_requested(Window& window) {

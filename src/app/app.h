@@ -15,7 +15,8 @@
 #include "app/screen.h"
 #include "app/window_host.h"
 #include "ui/clock.h"
-#include "ui/mouse_router.h"
+#include "ui/key_event.h"
+#include "ui/pointer_event.h"
 
 namespace metria {
 
@@ -52,8 +53,14 @@ class App final : public AppContext {
 
   // Input from the platform, for one window; events for a window that is gone are dropped.
   void pointer_event(Window& window, const PointerEvent& event);
+  void key_event(Window& window, const KeyEvent& event);
   // The close box: unloads the screen with no handler of the program running.
   void close_requested(Window& window);
+
+  // One step of the frame, the same on every platform, after each input or wake-up: the ticks due
+  // by now, then every window that changed drawn through the host, and the pointer's shape.
+  // Returns when the next tick is due (none: sleep until input).
+  std::optional<std::int64_t> step(std::int64_t now);
 
   // Timers of every loaded window.
   std::optional<std::int64_t> next_timer_due() const;
@@ -89,6 +96,8 @@ class App final : public AppContext {
   std::vector<std::unique_ptr<Window>> m_retired;  // unloaded during the current handler
   std::string m_app_folder;
   bool m_ended = false;
+  // The keys are in use: new windows show the focus ring too, until the next pointer press.
+  bool m_keys_in_use = false;
   int m_exit_status = 0;
   std::string m_fatal_message;
 };

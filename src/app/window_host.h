@@ -1,8 +1,10 @@
-// What the application frame needs of the platform: real windows for loaded screens, and a way
-// to tell the user about a fatal error.
+// What the application frame needs of the platform: real windows for loaded screens, their frames,
+// the pointer's shape, and a way to tell the user about a fatal error.
 #pragma once
 
 #include <string>
+
+#include "ui/picture.h"
 
 namespace metria {
 
@@ -15,6 +17,11 @@ class WindowHost {
   virtual void window_shown(Window& window) = 0;
   // The screen is unloaded: its window goes away at once.
   virtual void window_unloaded(Window& window) = 0;
+  // Draws a loaded window whose controls changed since its last frame; false when it was not
+  // drawn (not on screen now), so that it stays marked as changed.
+  virtual bool draw(Window& window) = 0;
+  // The pointer's shape: the drag icon while the pointer carries a card, the arrow for None.
+  virtual void show_pointer(Icon drag_icon) = 0;
   // A message for the user; the program ends right after it.
   virtual void show_fatal_error(const std::string& message) = 0;
 };

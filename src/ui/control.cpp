@@ -24,7 +24,9 @@ Control::Control(const ControlDef& def, Window& window)
       m_font(def.font),
       m_drag_icon(def.drag_icon),
       m_picture(def.picture),
-      m_stretch(def.stretch) {
+      m_stretch(def.stretch),
+      m_text_alternative(def.text_alternative),
+      m_leaves_screen(def.leaves_screen) {
   if (m_kind == ControlKind::SoundPlayer) m_player = std::make_unique<CuePlayer>(window.sound());
 }
 
@@ -76,7 +78,9 @@ void Control::set_back_style(BackStyle style) {
   changed();
 }
 
-void Control::Drag() { m_window.router().begin_drag(*this); }
+void Control::set_acts(bool acts) { m_acts = acts; }
+
+void Control::Drag() { m_window.drag().begin(*this); }
 
 void Control::set_interval(int ms) {
   if (ms < 0) throw std::invalid_argument("timer interval below 0");

@@ -53,12 +53,24 @@ class Control {
   Alignment alignment() const { return m_alignment; }
   const std::optional<Font>& font() const { return m_font; }
   Icon drag_icon() const { return m_drag_icon; }
-  // Starts a manual drag of this label: until the button is released the pointer shows the
-  // drag icon and the window reports DragOver and DragDrop instead of mouse moves.
+  // Starts a manual drag of this label: until it is dropped (the button released, or the card put
+  // down by key) the window reports DragOver and DragDrop instead of mouse moves.
   void Drag();
 
   Picture picture() const { return m_picture; }
   bool stretch() const { return m_stretch; }
+
+  const std::string& text_alternative() const { return m_text_alternative; }
+  bool leaves_screen() const { return m_leaves_screen; }
+  // Whether acting on the control does anything now; the screens say so where their handlers
+  // ignore it (a quiz's answers between questions, a drill's placed cards). Only the keys' focus
+  // and what is told to a screen reader read it: the mouse reaches the handlers as always.
+  bool acts() const { return m_acts; }
+  void set_acts(bool acts);
+  // The screen wired it to be acted on: a click, a card's drag start, or a drop.
+  bool wired_for_action() const { return m_handlers.click || m_handlers.mouse_down || m_handlers.drag_drop; }
+  // A place that only takes drops: it acts only while a card is dragged.
+  bool drop_only() const { return m_handlers.drag_drop && !m_handlers.click && !m_handlers.mouse_down; }
 
   // Timers: a non-zero interval (re)starts the timer with that period, 0 stops it.
   int interval() const { return m_interval; }
@@ -89,6 +101,9 @@ class Control {
   Icon m_drag_icon;
   Picture m_picture;
   bool m_stretch;
+  std::string m_text_alternative;
+  bool m_leaves_screen;
+  bool m_acts = true;
   int m_interval = 0;
   std::unique_ptr<CuePlayer> m_player;
   ControlHandlers m_handlers;

@@ -36,6 +36,11 @@ struct ControlDef {
   // Images.
   Picture picture = Picture::None;
   bool stretch = false;
+  // What the control means where no caption says it (the hot spots over pictures, the drop
+  // places), in the program's own words, for the keys and for a screen reader.
+  std::string text_alternative;
+  // Acting on it leaves the screen (the menu spots): a new window does not start focused on it.
+  bool leaves_screen = false;
 };
 
 }  // namespace metria

@@ -25,17 +25,8 @@ void MouseRouter::handle(const PointerEvent& event) {
 
 void MouseRouter::pointer_moved(Point p) {
   Control* target = m_window.control_at(p);
-  if (dragging()) {
-    if (target == m_drag_over) {
-      if (target && target->handlers().drag_over) target->handlers().drag_over(target->index(), DragState::Over);
-      return;
-    }
-    Control* left = m_drag_over;
-    m_drag_over = target;
-    if (left && left->handlers().drag_over) left->handlers().drag_over(left->index(), DragState::Leave);
-    // Re-check: the leave handler runs screen code, which may have closed the window.
-    if (m_window.closed()) return;
-    if (target && target->handlers().drag_over) target->handlers().drag_over(target->index(), DragState::Enter);
+  if (m_window.drag().active()) {
+    m_window.drag().hover(target);
     return;
   }
   if (target) {
@@ -57,15 +48,8 @@ void MouseRouter::button_released(Point p, MouseButton button) {
   if (!m_button_down || button != m_pressed_button) return;
   m_button_down = false;
   Control* target = m_window.control_at(p);
-  if (dragging()) {
-    m_drag_source = nullptr;
-    m_drag_over = nullptr;
-    m_window.invalidate();  // the pointer goes back to the arrow
-    if (target) {
-      call(target->handlers().drag_drop, *target);
-    } else if (m_window.form_drag_drop) {
-      m_window.form_drag_drop();
-    }
+  if (m_window.drag().active()) {
+    m_window.drag().drop(target);
     return;
   }
   Control* pressed = m_pressed;
@@ -73,17 +57,9 @@ void MouseRouter::button_released(Point p, MouseButton button) {
   if (target && target == pressed) call(target->handlers().click, *target);
 }
 
-void MouseRouter::begin_drag(Control& source) {
-  m_drag_source = &source;
-  m_drag_over = nullptr;
-  m_window.invalidate();
-}
-
 void MouseRouter::reset() {
   m_button_down = false;
-  m_pressed = m_drag_source = m_drag_over = nullptr;
+  m_pressed = nullptr;
 }
-
-Icon MouseRouter::drag_cursor() const { return m_drag_source ? m_drag_source->drag_icon() : Icon::None; }
 
 }  // namespace metria

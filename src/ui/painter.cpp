@@ -67,6 +67,20 @@ void paint_image(const Control& image, Canvas& canvas, double scale) {
   canvas.draw_picture(image.picture(), dest);
 }
 
+// Two bands around a control, black inside and a light colour outside, so that one of them stands
+// out against whatever lies beside it; drawn after every control, so nothing covers them.
+void paint_ring(const Control& control, Color outer, Canvas& canvas, double scale, const PixelRect& client) {
+  const int band = std::max(2, static_cast<int>(std::lround(2 * scale)));
+  const PixelRect box = to_pixels(control.rect(), scale);
+  // Grown outwards, but kept inside the window at its edges.
+  const int left = std::max(client.x, box.x - 2 * band), top = std::max(client.y, box.y - 2 * band);
+  const int right = std::min(client.x + client.w, box.x + box.w + 2 * band);
+  const int bottom = std::min(client.y + client.h, box.y + box.h + 2 * band);
+  const PixelRect ring{left, top, right - left, bottom - top};
+  canvas.frame_rect(ring, outer, band);
+  canvas.frame_rect({ring.x + band, ring.y + band, ring.w - 2 * band, ring.h - 2 * band}, colors::kBlack, band);
+}
+
 }  // namespace
 
 void paint_window(const Window& window, Canvas& canvas, double scale) {
@@ -82,6 +96,12 @@ void paint_window(const Window& window, Canvas& canvas, double scale) {
     if (control.kind() == ControlKind::Label) paint_label(control, canvas, scale);
     if (control.kind() == ControlKind::Image) paint_image(control, canvas, scale);
   }
+
+  // A card picked up by key is shown held; the keys' focus shows once a key has been used.
+  const DragSession& drag = window.drag();
+  if (drag.by_keys()) paint_ring(*drag.source(), colors::kYellow, canvas, scale, client);
+  const KeyboardFocus& focus = window.focus();
+  if (focus.ring_shown() && focus.focused()) paint_ring(*focus.focused(), colors::kWhite, canvas, scale, client);
 }
 
 }  // namespace metria

@@ -9,7 +9,7 @@
 namespace metria {
 
 Window::Window(const ScreenDef& def, const Clock& clock, SoundDevice& sound)
-    : m_def(def), m_clock(clock), m_sound(sound), m_router(*this) {
+    : m_def(def), m_clock(clock), m_sound(sound), m_router(*this), m_drag(*this), m_focus(*this) {
   m_controls.reserve(def.controls.size());
   for (const ControlDef& control : def.controls) m_controls.push_back(std::make_unique<Control>(control, *this));
 }
@@ -42,7 +42,15 @@ Control* Window::control_at(Point p) const {
 }
 
 void Window::pointer_event(const PointerEvent& event) {
+  if (m_closed) return;
+  // A card held by key goes back before the pointer takes over, so that one card at a time is
+  // in a drag and the drop that ends it is its own.
+  if (event.action == PointerAction::Press && m_drag.by_keys()) m_focus.put_back();
   if (!m_closed) m_router.handle(event);
+}
+
+void Window::key_event(const KeyEvent& event) {
+  if (!m_closed) m_focus.key(event);
 }
 
 void Window::timer_changed(Control& timer) {
@@ -72,6 +80,8 @@ void Window::close() {
   m_closed = true;
   m_timers.clear();
   m_router.reset();
+  m_drag.reset();
+  m_focus.reset();
   for (auto& control : m_controls)
     if (control->kind() == ControlKind::SoundPlayer) control->player().release();
 }

@@ -11,6 +11,9 @@
 
 #include "ui/clock.h"
 #include "ui/control.h"
+#include "ui/drag_session.h"
+#include "ui/key_event.h"
+#include "ui/keyboard_focus.h"
 #include "ui/mouse_router.h"
 #include "ui/screen_def.h"
 #include "ui/timer_queue.h"
@@ -42,11 +45,15 @@ class Window {
   // Window-level handlers: Form_MouseMove and Form_DragDrop.
   std::function<void()> form_mouse_move, form_drag_drop;
 
-  // Pointer input, in twips of the client area.
+  // Pointer input, in twips of the client area, and keys.
   void pointer_event(const PointerEvent& event);
-  MouseRouter& router() { return m_router; }
-  bool dragging() const { return m_router.dragging(); }
-  Icon drag_cursor() const { return m_router.drag_cursor(); }
+  void key_event(const KeyEvent& event);
+  DragSession& drag() { return m_drag; }
+  const DragSession& drag() const { return m_drag; }
+  bool dragging() const { return m_drag.active(); }
+  Icon drag_cursor() const { return m_drag.cursor(); }
+  KeyboardFocus& focus() { return m_focus; }
+  const KeyboardFocus& focus() const { return m_focus; }
 
   // Timers.
   void timer_changed(Control& timer);
@@ -72,6 +79,8 @@ class Window {
   SoundDevice& m_sound;
   std::vector<std::unique_ptr<Control>> m_controls;
   MouseRouter m_router;
+  DragSession m_drag;
+  KeyboardFocus m_focus;
   TimerQueue m_timers;
   bool m_needs_redraw = true;
   bool m_closed = false;

@@ -1,4 +1,4 @@
-// The monkey's user: a seeded stream of pointer moves, presses, releases, clicks, drags, waits and,
+// The monkey's user: a seeded stream of pointer moves, presses, releases, clicks, drags, keys, waits and,
 // rarely, the close box, aimed mostly at the controls the loaded window shows. It stays on a
 // screen for a while, sometimes for whole games (then it also plays properly now and then, so
 // that passes, medals and finished drills come up), and then heads for the way out, preferring
@@ -18,9 +18,10 @@ namespace metria::testing::monkey {
 
 // One event the monkey gives the program.
 struct Step {
-  enum class Kind : std::uint8_t { Move, Press, Release, Wait, Close };
+  enum class Kind : std::uint8_t { Move, Press, Release, Key, Wait, Close };
   Kind kind = Kind::Wait;
   MouseButton button = MouseButton::Left;
+  KeyEvent key{};       // Key
   Point at{};           // Move
   std::int64_t ms = 0;  // Wait
 };
@@ -32,6 +33,10 @@ inline std::string describe(const Step& step) {
     case Step::Kind::Move: return "move to (" + std::to_string(step.at.x) + "," + std::to_string(step.at.y) + ")";
     case Step::Kind::Press: return std::string("press ") + button;
     case Step::Kind::Release: return std::string("release ") + button;
+    case Step::Kind::Key: {
+      static const char* const kKeys[] = {"Tab", "Enter", "Space", "Escape", "Left", "Right", "Up", "Down"};
+      return std::string("key ") + (step.key.shift ? "Shift+" : "") + kKeys[static_cast<int>(step.key.key)];
+    }
     case Step::Kind::Wait: return "wait " + std::to_string(step.ms) + " ms";
     case Step::Kind::Close: return "close box";
   }
@@ -65,6 +70,9 @@ class ActionGenerator {
       steps.push_back({.kind = Step::Kind::Press, .button = any_button()});
     } else if (roll < 0.65) {
       steps.push_back({.kind = Step::Kind::Release, .button = any_button()});
+    } else if (roll < 0.72) {
+      const auto key = static_cast<Key>(std::uniform_int_distribution<int>(0, 7)(m_rng));
+      steps.push_back({.kind = Step::Kind::Key, .key = {key, chance(0.2)}});
     } else {
       steps.push_back(wait());
     }

@@ -80,6 +80,7 @@ class Storm {
       case Step::Kind::Move: h.move_to(step.at); break;
       case Step::Kind::Press: h.press(step.button); break;
       case Step::Kind::Release: h.release(step.button); break;
+      case Step::Kind::Key: h.key(step.key.key, step.key.shift); break;
       case Step::Kind::Close: h.close_window(); break;
       case Step::Kind::Wait: {
         const std::int64_t until = h.now() + step.ms;

@@ -1,4 +1,5 @@
-// The harness drives the application frame exactly as the platform's event loop does.
+// The harness drives the application frame exactly as the platform's event loop does: every
+// input and every due tick is followed by the frame's step.
 #include "platform/headless/harness.h"
 
 #include <stdexcept>
@@ -22,10 +23,12 @@ void Harness::advance(std::int64_t ms) {
     const auto due = m_app.next_timer_due();
     if (!due || *due > target) break;
     m_clock.set(std::max(*due, m_clock.now_ms()));
-    m_app.run_due_timers(m_clock.now_ms());
+    m_app.step(m_clock.now_ms());
   }
   m_clock.set(target);
 }
+
+void Harness::after_input() { m_app.step(m_clock.now_ms()); }
 
 Window& Harness::window() {
   const auto windows = m_app.loaded_windows();
@@ -40,16 +43,26 @@ Control& Harness::control(std::string_view name, int index) { return window().fi
 void Harness::move_to(Point p) {
   m_pointer = p;
   m_app.pointer_event(window(), {PointerAction::Move, p});
+  after_input();
 }
 
 void Harness::move_to(std::string_view name, int index) { move_to(control(name, index).rect().centre()); }
 
 void Harness::move_to_background() { move_to(background_point()); }
 
-void Harness::press(MouseButton button) { m_app.pointer_event(window(), {PointerAction::Press, m_pointer, button}); }
+void Harness::press(MouseButton button) {
+  m_app.pointer_event(window(), {PointerAction::Press, m_pointer, button});
+  after_input();
+}
 
 void Harness::release(MouseButton button) {
   m_app.pointer_event(window(), {PointerAction::Release, m_pointer, button});
+  after_input();
+}
+
+void Harness::key(Key key, bool shift) {
+  m_app.key_event(window(), {key, shift});
+  after_input();
 }
 
 void Harness::click(Point p) {
@@ -83,6 +96,9 @@ Point Harness::background_point() {
   throw std::logic_error("no bare background on " + def.name);
 }
 
-void Harness::close_window() { m_app.close_requested(window()); }
+void Harness::close_window() {
+  m_app.close_requested(window());
+  after_input();
+}
 
 }  // namespace metria::headless

@@ -63,6 +63,10 @@ class Harness {
   Point background_point();
   // The close box of the loaded window.
   void close_window();
+  // A key on the loaded window; Shift only matters to Tab.
+  void key(Key key, bool shift = false);
+  // The control the keys' focus is on, or null.
+  Control* focused() { return window().focus().focused(); }
 
   RecordingSoundDevice& sound() { return m_sound; }
   ScriptedRandom& random() { return m_random; }
@@ -71,6 +75,9 @@ class Harness {
   const VirtualClock& clock() const { return m_clock; }
 
  private:
+  // The frame's step after an input, as the program's loop takes it.
+  void after_input();
+
   VirtualClock m_clock;
   VirtualTimeOfDay m_time_of_day;
   ScriptedRandom m_random;

@@ -1,4 +1,5 @@
-// The program's one thread: sleeps until input or the next timer deadline, delivers, redraws.
+// The program's one thread: sleeps until input or the next timer deadline, delivers, then steps
+// the frame (due ticks, changed windows drawn).
 #include "platform/sdl/event_loop.h"
 
 #include <SDL.h>
@@ -21,9 +22,9 @@ constexpr std::int64_t kSpareMsForPreparing = 20;
 
 void run_event_loop(App& app, SdlHost& host, const Clock& clock) {
   while (app.running()) {
-    host.present_changes();
+    const auto due = app.step(clock.now_ms());
+    if (!app.running()) break;
     SDL_Event event;
-    auto due = app.next_timer_due();
     // Once the first frame is up, idle moments prepare the pictures of the other screens, one at
     // a time, so that opening a screen later costs only its own window.
     while (host.presented_once() && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) &&
@@ -40,7 +41,6 @@ void run_event_loop(App& app, SdlHost& host, const Clock& clock) {
       deliver_event(app, host, event);
       while (app.running() && SDL_PollEvent(&event)) deliver_event(app, host, event);
     }
-    app.run_due_timers(clock.now_ms());
   }
 }
 

@@ -24,6 +24,23 @@ std::optional<MouseButton> button_of(std::uint8_t sdl_button) {
   }
 }
 
+// The keys that move the focus and act; a held-down key repeats only the moves.
+std::optional<Key> key_of(const SDL_KeyboardEvent& key) {
+  const bool repeat = key.repeat != 0;
+  switch (key.keysym.sym) {
+    case SDLK_TAB: return Key::Tab;
+    case SDLK_LEFT: return Key::Left;
+    case SDLK_RIGHT: return Key::Right;
+    case SDLK_UP: return Key::Up;
+    case SDLK_DOWN: return Key::Down;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return repeat ? std::nullopt : std::optional(Key::Enter);
+    case SDLK_SPACE: return repeat ? std::nullopt : std::optional(Key::Space);
+    case SDLK_ESCAPE: return repeat ? std::nullopt : std::optional(Key::Escape);
+    default: return std::nullopt;
+  }
+}
+
 }  // namespace
 
 void deliver_event(App& app, WindowLookup& windows, const SDL_Event& event) {
@@ -42,6 +59,10 @@ void deliver_event(App& app, WindowLookup& windows, const SDL_Event& event) {
       if (Window* window = windows.window_for(event.button.windowID); window && button_of(event.button.button))
         app.pointer_event(*window, {PointerAction::Release, to_twips(event.button.x, event.button.y, scale),
                                     *button_of(event.button.button)});
+      break;
+    case SDL_KEYDOWN:
+      if (Window* window = windows.window_for(event.key.windowID); window && key_of(event.key))
+        app.key_event(*window, {*key_of(event.key), (event.key.keysym.mod & KMOD_SHIFT) != 0});
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) {

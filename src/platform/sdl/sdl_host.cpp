@@ -78,22 +78,20 @@ void SdlHost::expose(std::uint32_t sdl_window_id) {
   if (Window* window = window_for(sdl_window_id)) window->invalidate();
 }
 
-SDL_Cursor* SdlHost::cursor_for(const Window& window) {
-  return window.drag_cursor() != Icon::None && m_drag ? m_drag.get() : m_arrow.get();
+void SdlHost::show_pointer(Icon drag_icon) {
+  SDL_Cursor* wanted = drag_icon != Icon::None && m_drag ? m_drag.get() : m_arrow.get();
+  if (!wanted || wanted == m_current) return;
+  SDL_SetCursor(wanted);
+  m_current = wanted;
 }
 
-void SdlHost::present_changes() {
-  for (auto& [window, shown] : m_shown) {
-    if (SDL_Cursor* wanted = cursor_for(*window); wanted && wanted != m_current) {
-      SDL_SetCursor(wanted);
-      m_current = wanted;
-    }
-    if (!window->needs_redraw()) continue;
-    paint_window(*window, *shown.canvas, m_scale);
-    SDL_RenderPresent(shown.renderer.get());
-    window->mark_drawn();
-    m_presented_once = true;
-  }
+bool SdlHost::draw(Window& window) {
+  const auto shown = m_shown.find(&window);
+  if (shown == m_shown.end()) return false;
+  paint_window(window, *shown->second.canvas, m_scale);
+  SDL_RenderPresent(shown->second.renderer.get());
+  m_presented_once = true;
+  return true;
 }
 
 }  // namespace metria

@@ -24,6 +24,8 @@ class SdlHost final : public WindowHost, public WindowLookup {
 
   void window_shown(Window& window) override;
   void window_unloaded(Window& window) override;
+  bool draw(Window& window) override;
+  void show_pointer(Icon drag_icon) override;
   void show_fatal_error(const std::string& message) override;
 
   // WindowLookup.
@@ -31,8 +33,6 @@ class SdlHost final : public WindowHost, public WindowLookup {
   double scale() const override { return m_scale; }
   void expose(std::uint32_t sdl_window_id) override;
 
-  // Draws every window that changed since its last frame, and sets the pointer shape.
-  void present_changes();
   bool presented_once() const { return m_presented_once; }
   // Prepares one more picture for drawing; false once every picture is ready.
   bool prepare_next_picture() { return m_resources.prepare_next_picture(m_scale); }
@@ -45,7 +45,6 @@ class SdlHost final : public WindowHost, public WindowLookup {
     RendererPtr renderer;
     std::unique_ptr<SdlCanvas> canvas;
   };
-  SDL_Cursor* cursor_for(const Window& window);
   // The drag icon as a pointer, enlarged to the scale; null where the driver has no colour cursors.
   CursorPtr drag_cursor(SDL_Surface* icon) const;
 

@@ -43,17 +43,17 @@ void WebHost::redraw_all() {
   if (Window* window = current()) window->invalidate();
 }
 
-void WebHost::present_changes() {
-  Window* window = current();
-  if (!window) return;
-  const bool dragging = window->drag_cursor() != Icon::None;
-  if (dragging != m_drag_cursor) {
-    metria_set_drag_cursor(dragging);
-    m_drag_cursor = dragging;
-  }
-  if (!window->needs_redraw()) return;
-  paint_window(*window, m_canvas, m_scale);
-  window->mark_drawn();
+void WebHost::show_pointer(Icon drag_icon) {
+  const bool dragging = drag_icon != Icon::None;
+  if (dragging == m_drag_cursor) return;
+  metria_set_drag_cursor(dragging);
+  m_drag_cursor = dragging;
+}
+
+bool WebHost::draw(Window& window) {
+  if (&window != current()) return false;
+  paint_window(window, m_canvas, m_scale);
+  return true;
 }
 
 }  // namespace metria::web

@@ -13,6 +13,9 @@ class WebHost final : public WindowHost {
  public:
   void window_shown(Window& window) override;
   void window_unloaded(Window& window) override;
+  // Only the current window is on the page; the others wait, marked as changed, for their turn.
+  bool draw(Window& window) override;
+  void show_pointer(Icon drag_icon) override;
   void show_fatal_error(const std::string& message) override;
 
   // The window on the page (the screen shown last), or null.
@@ -24,8 +27,6 @@ class WebHost final : public WindowHost {
   // The viewport changed size, or a picture arrived: frame and canvas again, then a full frame.
   void refit();
   void redraw_all();
-  // Draws the current window if it changed since its last frame, and sets the pointer shape.
-  void present_changes();
 
  private:
   std::vector<Window*> m_shown;

@@ -51,14 +51,12 @@ void WebProgram::picture_arrived() {
 }
 
 void WebProgram::settle() {
-  if (m_app.running()) m_app.run_due_timers(m_clock.now_ms());
+  const auto due = m_app.step(m_clock.now_ms());
   if (!m_app.running()) {
     metria_set_timer(-1);
     metria_program_ended(m_host.fatal_message().c_str());
     return;
   }
-  m_host.present_changes();
-  const auto due = m_app.next_timer_due();
   metria_set_timer(due ? static_cast<double>(std::max<std::int64_t>(*due - m_clock.now_ms(), 0)) : -1.0);
 }
 

@@ -43,7 +43,12 @@ ControlDef single_control(const DrillLayout& layout, std::string_view name) {
             .font = Font{Face::Gothic, 24, false}};
   if (name == "Label4") return banner(name, layout.passed, "合　格", 80);
   if (name == "Label5") return banner(name, layout.failed, "不合格", 88);
-  if (name == "Label6") return {.name = "Label6", .rect = layout.menu_spot, .back_style = BackStyle::Transparent};
+  if (name == "Label6")
+    return {.name = "Label6",
+            .rect = layout.menu_spot,
+            .back_style = BackStyle::Transparent,
+            .text_alternative = "■メニュー",
+            .leaves_screen = true};
   if (name == "Label7")
     return {.name = "Label7",
             .rect = layout.retry,
@@ -59,6 +64,15 @@ ControlDef single_control(const DrillLayout& layout, std::string_view name) {
   throw std::logic_error("no drill control " + std::string(name));
 }
 
+// The exponent drawn beside a place, in words: "１０の６８乗", "１０の－３乗".
+std::string power_of_ten(int exponent) {
+  static constexpr const char* kDigits[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+  std::string digits;
+  for (int rest = exponent < 0 ? -exponent : exponent; digits.empty() || rest > 0; rest /= 10)
+    digits.insert(0, kDigits[rest % 10]);
+  return "１０の" + std::string(exponent < 0 ? "－" : "") + digits + "乗";
+}
+
 // Place k: a transparent red drop target without caption over the "?" cell of its row.
 ControlDef place(const DrillLayout& layout, int k) {
   const bool left = g::in_left_column(k, layout.column_rows);
@@ -68,7 +82,8 @@ ControlDef place(const DrillLayout& layout, int k) {
           .rect = {left ? g::kLeftPlaceLeft : g::kRightColumnLeft, g::table_row_top(k, layout.column_rows),
                    wide ? g::kRightPlaceWidth : g::kLeftPlaceWidth, g::kCardHeight},
           .back_color = kLabelRed,
-          .back_style = BackStyle::Transparent};
+          .back_style = BackStyle::Transparent,
+          .text_alternative = power_of_ten(layout.cards[k].exponent)};
 }
 
 // Card k, designed in shelf slot k; every new game shuffles the cards onto the shelf anyway.
@@ -113,6 +128,8 @@ ScreenDef build_drill_definition(const DrillLayout& layout) {
     }
   }
   def.controls.push_back({.name = "Timer1", .kind = ControlKind::Timer});
+  // The keys visit the cards where they lie on the shelf, then the places down the table.
+  def.focus_order = {{"Label2"}, {"Label1", true}};
   for (int number = 1; number <= 3; ++number) def.controls.push_back(player(number));
   return def;
 }

@@ -77,6 +77,7 @@ void DrillScreen::Form_Load() {
     control("Label2", k).set_visible(false);
     Taken[k] = 0;
     Solved[k] = 0;
+    CardActs(k, true);
     control("Label2", k).set_back_color(kCardNormal);
   }
 
@@ -142,6 +143,7 @@ void DrillScreen::Label1_DragDrop(int Index) {
     card.set_top(placed.y);
     card.set_back_color(kCardHighlight);
     Solved[Index] = 1;
+    CardActs(Index, false);
     RightCount = to_int16(RightCount + 1);
   }
   control("Label3").set_caption(std::to_string(whole_percent(RightCount, TryCount)));
@@ -156,6 +158,11 @@ void DrillScreen::Label1_DragDrop(int Index) {
 void DrillScreen::Label2_DragDrop(int /*Index*/) { SendCardHome(); }
 
 void DrillScreen::Form_DragDrop() { SendCardHome(); }
+
+void DrillScreen::CardActs(int Index, bool acts) {
+  control("Label2", Index).set_acts(acts);
+  control("Label1", Index).set_acts(acts);
+}
 
 void DrillScreen::SendCardHome() {
   Control& card = control("Label2", DragIndex);

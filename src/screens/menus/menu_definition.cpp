@@ -35,7 +35,8 @@ ScreenDef build() {
               {.name = "Label2",
                .kind = ControlKind::Label,
                .rect = {3720, 2265, 1815, 1815},
-               .back_style = BackStyle::Transparent},
+               .back_style = BackStyle::Transparent,
+               .text_alternative = "かめ：作ったひと"},
               {.name = "Image4",
                .kind = ControlKind::Image,
                .rect = {3090, 1020, 3090, 3105},
@@ -69,6 +70,8 @@ ScreenDef build() {
               {.name = "MediaPlayer2", .kind = ControlKind::SoundPlayer, .rect = {600, 5400, 480, 480}},
               {.name = "MediaPlayer3", .kind = ControlKind::SoundPlayer, .rect = {1080, 5400, 480, 480}},
           },
+      // The entries first, in their order; the credit hot spot above them comes last.
+      .focus_order = {{"Label1", true}},
   };
 }
 

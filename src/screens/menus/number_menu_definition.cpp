@@ -36,7 +36,9 @@ ScreenDef build() {
               {.name = "Label2",
                .kind = ControlKind::Label,
                .rect = {7485, 285, 1245, 285},
-               .back_style = BackStyle::Transparent},
+               .back_style = BackStyle::Transparent,
+               .text_alternative = "■メニュー",
+               .leaves_screen = true},
               // The question, in bold Mincho of 18 points (24 pixels).
               {.name = "Label1",
                .kind = ControlKind::Label,

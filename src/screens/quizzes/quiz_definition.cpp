@@ -33,7 +33,11 @@ ScreenDef build(const QuizParameters& p) {
   std::vector<ControlDef>& c = def.controls;
 
   // The click spot over the menu button of the background picture.
-  c.push_back({.name = "Label4", .rect = at.label4, .back_style = BackStyle::Transparent});
+  c.push_back({.name = "Label4",
+               .rect = at.label4,
+               .back_style = BackStyle::Transparent,
+               .text_alternative = "■メニュー",
+               .leaves_screen = true});
   // "■再挑戦" covers the remaining count while the result shows.
   c.push_back({.name = "Label11",
                .rect = at.label11,

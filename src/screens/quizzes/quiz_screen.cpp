@@ -86,6 +86,7 @@ void QuizScreen::InitQuiz() {
   RemainingCount = P.ItemCount;
   // A screen left while a question waited must not take an answer before its new first question.
   AnswerOpen = 0;
+  AnswersAct(false);
 }
 
 void QuizScreen::Timer1_Timer() {
@@ -143,6 +144,7 @@ void QuizScreen::FindNextUnused() {
 
 void QuizScreen::ShowQuestion() {
   AnswerOpen = 1;
+  AnswersAct(true);
   Asked[CurrentItem] = 1;
   control("Label2").set_caption(ItemText[CurrentItem]);
 }
@@ -170,6 +172,11 @@ void QuizScreen::Label1_Click(int Index) {
   control("Label9").set_caption(std::to_string(RemainingCount));
   control("Timer5").set_interval(kFeedbackTime);
   AnswerOpen = 0;
+  AnswersAct(false);
+}
+
+void QuizScreen::AnswersAct(bool open) {
+  for (int k = 0; k < P.grid.count(); ++k) control("Label1", k).set_acts(open);
 }
 
 bool QuizScreen::is_right_answer(int Index) const {

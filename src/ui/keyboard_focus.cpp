@@ -1,0 +1,183 @@
+// Focus stops, their order, and what each key does with them.
+#include "ui/keyboard_focus.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <tuple>
+#include <utility>
+
+#include "ui/control.h"
+#include "ui/window.h"
+
+namespace metria {
+
+namespace {
+
+// How far a control lies in the arrow's direction (0 or less: not that way), and how far aside.
+std::pair<int, int> offset_along(Key arrow, Point from, Point to) {
+  const int dx = to.x - from.x, dy = to.y - from.y;
+  switch (arrow) {
+    case Key::Left: return {-dx, dy};
+    case Key::Right: return {dx, dy};
+    case Key::Up: return {-dy, dx};
+    default: return {dy, dx};
+  }
+}
+
+}  // namespace
+
+bool KeyboardFocus::can_hold_focus(const Control& control) const {
+  if (!control.visible() || !control.wired_for_action()) return false;
+  if (control.drop_only() && !m_window.drag().active()) return false;
+  return m_window.control_at(control.rect().centre()) == &control;
+}
+
+bool KeyboardFocus::is_stop(const Control& control) const { return control.acts() && can_hold_focus(control); }
+
+std::vector<Control*> KeyboardFocus::stops() const {
+  const ScreenDef& def = m_window.definition();
+  const int unlisted = static_cast<int>(def.focus_order.size());
+  // Sort key: the group's place in the screen's table, then Index or reading order.
+  const auto order_of = [&](const Control* c) {
+    for (int g = 0; g < unlisted; ++g)
+      if (def.focus_order[g].name == c->name())
+        return def.focus_order[g].by_index ? std::tuple(g, c->index(), 0) : std::tuple(g, c->top(), c->left());
+    return std::tuple(unlisted, c->top(), c->left());
+  };
+  std::vector<Control*> found;
+  for (const auto& control : m_window.controls())
+    if (is_stop(*control) || control.get() == m_focused) found.push_back(control.get());
+  std::stable_sort(found.begin(), found.end(), [&](const Control* a, const Control* b) { return order_of(a) < order_of(b); });
+  // The focused control stays in the list for Tab to move on from, even while it does not act.
+  if (m_focused && !is_stop(*m_focused) && !can_hold_focus(*m_focused)) std::erase(found, m_focused);
+  return found;
+}
+
+Control* KeyboardFocus::first_stop(bool drop_places_only) const {
+  for (Control* control : stops())
+    if (is_stop(*control) && !control->leaves_screen() && (!drop_places_only || control->drop_only())) return control;
+  return nullptr;
+}
+
+void KeyboardFocus::show_ring(bool shown) {
+  if (m_ring_shown == shown) return;
+  m_ring_shown = shown;
+  if (m_focused) m_window.invalidate();
+}
+
+void KeyboardFocus::move_to(Control* control) {
+  if (control == m_focused) return;
+  m_focused = control;
+  if (m_ring_shown) m_window.invalidate();
+  DragSession& drag = m_window.drag();
+  if (drag.by_keys()) {
+    drag.hover(control);
+    return;
+  }
+  if (!m_ring_shown || drag.active()) return;
+  if (control && control->handlers().mouse_move) {
+    control->handlers().mouse_move(control->index());
+  } else if (m_window.form_mouse_move) {
+    m_window.form_mouse_move();
+  }
+}
+
+void KeyboardFocus::refresh() {
+  if (m_window.closed()) return;
+  if (m_chosen && m_focused && can_hold_focus(*m_focused)) return;
+  if (m_focused && !can_hold_focus(*m_focused)) m_chosen = false;
+  move_to(first_stop(m_window.drag().by_keys()));
+}
+
+void KeyboardFocus::key(const KeyEvent& event) {
+  refresh();
+  if (!m_ring_shown) {
+    // The first key shows where the focus is; a key that moves it moves it from there next time.
+    show_ring(true);
+    Control* focused = std::exchange(m_focused, nullptr);
+    move_to(focused);
+    if (event.key != Key::Enter && event.key != Key::Space && event.key != Key::Escape) return;
+  }
+  switch (event.key) {
+    case Key::Tab: move_in_order(event.shift ? -1 : 1); break;
+    case Key::Left:
+    case Key::Right:
+    case Key::Up:
+    case Key::Down: move_in_group(event.key); break;
+    case Key::Enter:
+    case Key::Space: act(); break;
+    case Key::Escape: put_back(); break;
+  }
+}
+
+void KeyboardFocus::move_in_order(int step) {
+  const std::vector<Control*> order = stops();
+  if (order.empty()) return;
+  const auto at = std::find(order.begin(), order.end(), m_focused);
+  const int count = static_cast<int>(order.size());
+  const int from = at == order.end() ? (step > 0 ? -1 : 0) : static_cast<int>(at - order.begin());
+  m_chosen = true;
+  move_to(order[static_cast<std::size_t>(((from + step) % count + count) % count)]);
+}
+
+// The nearest member of the focused control's group in the arrow's direction; one straight that
+// way beats one nearer but aside, so the grids move by row and by column.
+void KeyboardFocus::move_in_group(Key arrow) {
+  if (!m_focused) return;
+  const Point from = m_focused->rect().centre();
+  Control* best = nullptr;
+  long best_score = std::numeric_limits<long>::max();
+  for (Control* candidate : stops()) {
+    if (candidate == m_focused || candidate->name() != m_focused->name() || !is_stop(*candidate)) continue;
+    const auto [ahead, aside] = offset_along(arrow, from, candidate->rect().centre());
+    if (ahead <= 0) continue;
+    const long score = ahead + 3L * std::abs(aside);
+    if (score < best_score) {
+      best = candidate;
+      best_score = score;
+    }
+  }
+  m_chosen = true;
+  if (best) move_to(best);
+}
+
+// A held card is dropped where the focus is, as a released button drops it where the pointer is;
+// otherwise the focused control gets the press and the click a pointer gives it.
+void KeyboardFocus::act() {
+  Control* target = m_focused;
+  if (!target) return;
+  DragSession& drag = m_window.drag();
+  if (drag.active()) {
+    drag.hover(target);
+    if (!m_window.closed()) drag.drop(target);
+    return;
+  }
+  if (target->handlers().mouse_down) {
+    target->handlers().mouse_down(target->index());
+    if (drag.active() && !m_window.closed()) {
+      drag.carry_by_keys();
+      m_chosen = true;
+      move_to(first_stop(true));
+      return;
+    }
+  }
+  if (target->handlers().click && !m_window.closed()) target->handlers().click(target->index());
+}
+
+void KeyboardFocus::put_back() {
+  DragSession& drag = m_window.drag();
+  if (!drag.active()) return;
+  Control* card = drag.source();
+  drag.hover(nullptr);
+  if (m_window.closed()) return;
+  drag.drop(card);
+  if (!m_window.closed()) move_to(card);
+}
+
+void KeyboardFocus::reset() {
+  m_focused = nullptr;
+  m_chosen = false;
+}
+
+}  // namespace metria

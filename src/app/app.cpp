@@ -44,9 +44,11 @@ void App::Show(ScreenId id) {
   EventTable table(*window);
   screen.wire(table);
   Window& shown = *window;
-  m_loaded.push_back({id, std::move(window)});
+  m_loaded.push_back({id, std::move(window), {}});
   shown.focus().show_ring(m_keys_in_use);
   screen.attach(&shown);
+  // The new window's title comes first; what its load step shows follows.
+  shown.announce(screen.definition().caption);
   screen.Form_Load();
   if (!shown.closed()) m_services.host.window_shown(shown);
 }
@@ -115,10 +117,15 @@ std::optional<std::int64_t> App::step(std::int64_t now) {
   run_due_timers(now);
   if (m_ended) return std::nullopt;
   Icon pointer = Icon::None;
-  for (const Loaded& l : m_loaded) {
+  for (Loaded& l : m_loaded) {
     Window& window = *l.window;
     if (window.drag_cursor() != Icon::None) pointer = window.drag_cursor();
     if (window.needs_redraw() && m_services.host.draw(window)) window.mark_drawn();
+    if (std::vector<SemanticNode> nodes = describe(window); nodes != l.published) {
+      m_services.host.publish(window, nodes);
+      l.published = std::move(nodes);
+    }
+    for (const std::string& words : window.take_announcements()) m_services.host.announce(words);
   }
   m_services.host.show_pointer(pointer);
   return next_timer_due();

@@ -58,7 +58,8 @@ class App final : public AppContext {
   void close_requested(Window& window);
 
   // One step of the frame, the same on every platform, after each input or wake-up: the ticks due
-  // by now, then every window that changed drawn through the host, and the pointer's shape.
+  // by now, then every window that changed drawn through the host, the pointer's shape, and what
+  // a screen reader is told (nodes that changed, announcements).
   // Returns when the next tick is due (none: sleep until input).
   std::optional<std::int64_t> step(std::int64_t now);
 
@@ -80,6 +81,7 @@ class App final : public AppContext {
   struct Loaded {
     ScreenId id;
     std::unique_ptr<Window> window;
+    std::vector<SemanticNode> published;  // the nodes the host was last given
   };
 
   Screen& screen_object(ScreenId id);

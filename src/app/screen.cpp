@@ -28,6 +28,10 @@ void Screen::PreparePlayer(std::string_view name, const std::string& folder, std
 
 void Screen::Play(std::string_view name) { control(name).player().play(); }
 
+void Screen::Announce(std::string words) {
+  if (m_window) m_window->announce(std::move(words));
+}
+
 void Screen::GoTo(ScreenId target) {
   app.Show(target);
   app.Unload(m_id);

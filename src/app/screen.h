@@ -43,6 +43,8 @@ class Screen {
                      std::optional<int> play_count = std::nullopt);
   // Plays the player's cue from its beginning; returns at once.
   void Play(std::string_view name);
+  // Tells a screen reader what changed where the focus is not (see spoken_words.h).
+  void Announce(std::string words);
   // Goes to another screen: shows it, then unloads this one.
   void GoTo(ScreenId target);
 

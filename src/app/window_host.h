@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include <vector>
+
 #include "ui/picture.h"
+#include "ui/semantics.h"
 
 namespace metria {
 
@@ -22,6 +25,10 @@ class WindowHost {
   virtual bool draw(Window& window) = 0;
   // The pointer's shape: the drag icon while the pointer carries a card, the arrow for None.
   virtual void show_pointer(Icon drag_icon) = 0;
+  // What a screen reader is told: the window's nodes when they changed, and short words on what
+  // changed without the focus moving. A platform without a screen reader bridge ignores both.
+  virtual void publish(const Window& /*window*/, const std::vector<SemanticNode>& /*nodes*/) {}
+  virtual void announce(const std::string& /*words*/) {}
   // A message for the user; the program ends right after it.
   virtual void show_fatal_error(const std::string& message) = 0;
 };

@@ -26,6 +26,7 @@ Control::Control(const ControlDef& def, Window& window)
       m_picture(def.picture),
       m_stretch(def.stretch),
       m_text_alternative(def.text_alternative),
+      m_role(def.role),
       m_leaves_screen(def.leaves_screen) {
   if (m_kind == ControlKind::SoundPlayer) m_player = std::make_unique<CuePlayer>(window.sound());
 }

@@ -61,6 +61,11 @@ class Control {
   bool stretch() const { return m_stretch; }
 
   const std::string& text_alternative() const { return m_text_alternative; }
+  const std::optional<NodeRole>& role() const { return m_role; }
+  // A word on the control's state that only its colour shows otherwise (a quiz's right answer
+  // in red, "正解"), set by the screen; empty for none.
+  const std::string& state_note() const { return m_state_note; }
+  void set_state_note(std::string note) { m_state_note = std::move(note); }
   bool leaves_screen() const { return m_leaves_screen; }
   // Whether acting on the control does anything now; the screens say so where their handlers
   // ignore it (a quiz's answers between questions, a drill's placed cards). Only the keys' focus
@@ -102,6 +107,8 @@ class Control {
   Picture m_picture;
   bool m_stretch;
   std::string m_text_alternative;
+  std::optional<NodeRole> m_role;
+  std::string m_state_note;
   bool m_leaves_screen;
   bool m_acts = true;
   int m_interval = 0;

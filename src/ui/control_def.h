@@ -18,6 +18,10 @@ enum class Alignment { Left = 0, Right = 1, Centre = 2 };
 
 inline constexpr int kNoIndex = -1;  // a control that is not a member of an array
 
+// What a control is to a screen reader. Buttons are whatever the screen wired for action; the
+// rest follow from the kind unless a definition says otherwise.
+enum class NodeRole { Heading, Text, Status, Image, Button };
+
 struct ControlDef {
   std::string name;
   int index = kNoIndex;
@@ -36,9 +40,11 @@ struct ControlDef {
   // Images.
   Picture picture = Picture::None;
   bool stretch = false;
-  // What the control means where no caption says it (the hot spots over pictures, the drop
-  // places), in the program's own words, for the keys and for a screen reader.
+  // What the control means in the program's own words, for a screen reader: the name of a hot
+  // spot over a picture, a drop place or a picture that carries meaning; for a label with a
+  // caption, the words around it, with "{}" where the caption goes ("正解 {} ％").
   std::string text_alternative;
+  std::optional<NodeRole> role;  // a count that changes as the game goes on is a Status
   // Acting on it leaves the screen (the menu spots): a new window does not start focused on it.
   bool leaves_screen = false;
 };

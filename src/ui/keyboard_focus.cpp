@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
-#include <tuple>
 #include <utility>
 
 #include "ui/control.h"
+#include "ui/spoken_words.h"
 #include "ui/window.h"
 
 namespace metria {
@@ -36,14 +36,8 @@ bool KeyboardFocus::can_hold_focus(const Control& control) const {
 bool KeyboardFocus::is_stop(const Control& control) const { return control.acts() && can_hold_focus(control); }
 
 std::vector<Control*> KeyboardFocus::stops() const {
-  const ScreenDef& def = m_window.definition();
-  const int unlisted = static_cast<int>(def.focus_order.size());
-  // Sort key: the group's place in the screen's table, then Index or reading order.
   const auto order_of = [&](const Control* c) {
-    for (int g = 0; g < unlisted; ++g)
-      if (def.focus_order[g].name == c->name())
-        return def.focus_order[g].by_index ? std::tuple(g, c->index(), 0) : std::tuple(g, c->top(), c->left());
-    return std::tuple(unlisted, c->top(), c->left());
+    return reading_key(m_window.definition(), c->name(), c->index(), c->rect());
   };
   std::vector<Control*> found;
   for (const auto& control : m_window.controls())
@@ -157,6 +151,7 @@ void KeyboardFocus::act() {
     target->handlers().mouse_down(target->index());
     if (drag.active() && !m_window.closed()) {
       drag.carry_by_keys();
+      m_window.announce(spoken::held(target->caption()));
       m_chosen = true;
       move_to(first_stop(true));
       return;
@@ -172,7 +167,9 @@ void KeyboardFocus::put_back() {
   drag.hover(nullptr);
   if (m_window.closed()) return;
   drag.drop(card);
-  if (!m_window.closed()) move_to(card);
+  if (m_window.closed()) return;
+  m_window.announce(spoken::put_back(card->caption()));
+  move_to(card);
 }
 
 void KeyboardFocus::reset() {

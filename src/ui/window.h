@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/clock.h"
@@ -64,6 +66,11 @@ class Window {
 
   SoundDevice& sound() { return m_sound; }
 
+  // Short words for a screen reader on what changed without the focus moving; the frame's step
+  // hands them on.
+  void announce(std::string words) { m_announcements.push_back(std::move(words)); }
+  std::vector<std::string> take_announcements() { return std::exchange(m_announcements, {}); }
+
   // Something visible changed since the last frame.
   bool needs_redraw() const { return m_needs_redraw; }
   void invalidate() { m_needs_redraw = true; }
@@ -82,6 +89,7 @@ class Window {
   DragSession m_drag;
   KeyboardFocus m_focus;
   TimerQueue m_timers;
+  std::vector<std::string> m_announcements;
   bool m_needs_redraw = true;
   bool m_closed = false;
 };

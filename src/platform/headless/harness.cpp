@@ -13,6 +13,7 @@ Harness::Harness(HarnessOptions options)
       m_app({m_clock, m_sound, m_random, m_time_of_day, m_host, options.app_path}) {
   register_screens(m_app);
   if (options.first_screen) m_app.start(*options.first_screen);
+  after_input();
 }
 
 Harness::~Harness() = default;

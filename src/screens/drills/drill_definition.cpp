@@ -29,8 +29,13 @@ ControlDef banner(std::string_view name, const Rect& rect, std::string caption, 
 }
 
 // Medals are 80 × 100 pixel pictures stretched to their box.
-ControlDef medal(std::string_view name, const Rect& rect, Picture picture) {
-  return {.name = std::string(name), .kind = ControlKind::Image, .rect = rect, .picture = picture, .stretch = true};
+ControlDef medal(std::string_view name, const Rect& rect, Picture picture, const char* words) {
+  return {.name = std::string(name),
+          .kind = ControlKind::Image,
+          .rect = rect,
+          .picture = picture,
+          .stretch = true,
+          .text_alternative = words};
 }
 
 ControlDef single_control(const DrillLayout& layout, std::string_view name) {
@@ -40,7 +45,9 @@ ControlDef single_control(const DrillLayout& layout, std::string_view name) {
             .fore_color = colors::kWhite,
             .back_style = BackStyle::Transparent,
             .alignment = Alignment::Centre,
-            .font = Font{Face::Gothic, 24, false}};
+            .font = Font{Face::Gothic, 24, false},
+            .text_alternative = "正解 {} ％",
+            .role = NodeRole::Status};
   if (name == "Label4") return banner(name, layout.passed, "合　格", 80);
   if (name == "Label5") return banner(name, layout.failed, "不合格", 88);
   if (name == "Label6")
@@ -58,9 +65,9 @@ ControlDef single_control(const DrillLayout& layout, std::string_view name) {
             .fore_color = colors::kWhite,
             .alignment = Alignment::Centre,
             .font = Font{Face::Mincho, 24, true}};
-  if (name == "Image1") return medal(name, layout.gold, Picture::GoldMedal);
-  if (name == "Image2") return medal(name, layout.silver, Picture::SilverMedal);
-  if (name == "Image3") return medal(name, layout.bronze, Picture::BronzeMedal);
+  if (name == "Image1") return medal(name, layout.gold, Picture::GoldMedal, "金メダル");
+  if (name == "Image2") return medal(name, layout.silver, Picture::SilverMedal, "銀メダル");
+  if (name == "Image3") return medal(name, layout.bronze, Picture::BronzeMedal, "銅メダル");
   throw std::logic_error("no drill control " + std::string(name));
 }
 
@@ -129,7 +136,10 @@ ScreenDef build_drill_definition(const DrillLayout& layout) {
   }
   def.controls.push_back({.name = "Timer1", .kind = ControlKind::Timer});
   // The keys visit the cards where they lie on the shelf, then the places down the table.
-  def.focus_order = {{"Label2"}, {"Label1", true}};
+  def.reading_order = {{"Label2"}, {"Label1", true}};
+  def.picture_texts = {drawn_words({"数の接頭語", 71, 30.1, 21}, NodeRole::Heading),
+                       drawn_words({"接頭語を数にドラッグして下さい", 278.5, 28.3, 16}),
+                       drawn_words({"１０の○○乗", 187.5, 82.7, 34})};
   for (int number = 1; number <= 3; ++number) def.controls.push_back(player(number));
   return def;
 }

@@ -14,6 +14,7 @@
 #include "app/random_source.h"
 #include "screens/drills/drill_definition.h"
 #include "screens/drills/drill_geometry.h"
+#include "ui/spoken_words.h"
 
 namespace metria {
 
@@ -147,6 +148,10 @@ void DrillScreen::Label1_DragDrop(int Index) {
     RightCount = to_int16(RightCount + 1);
   }
   control("Label3").set_caption(std::to_string(whole_percent(RightCount, TryCount)));
+  const std::string& card = control("Label2", DragIndex).caption();
+  const std::string& place = control("Label1", Index).text_alternative();
+  Announce((DragIndex == DropIndex ? spoken::placed(card, place) : spoken::not_its_place(card, place)) + "。" +
+           spoken::drill_score(control("Label3").caption()));
 
   if (RightCount == NameCount) {
     control("Timer1").set_interval(kFinishTickMs);
@@ -161,6 +166,7 @@ void DrillScreen::Form_DragDrop() { SendCardHome(); }
 
 void DrillScreen::CardActs(int Index, bool acts) {
   control("Label2", Index).set_acts(acts);
+  control("Label2", Index).set_state_note(acts ? "" : "正解");
   control("Label1", Index).set_acts(acts);
 }
 
@@ -191,9 +197,11 @@ void DrillScreen::ShowResult() {
     control("Label4").set_visible(true);
     control(grade->medal).set_visible(true);
     Play("MediaPlayer2");
+    Announce(spoken::result(true, control(grade->medal).text_alternative()));
   } else {
     control("Label5").set_visible(true);
     Play("MediaPlayer3");
+    Announce(spoken::result(false, ""));
   }
   control("Label7").set_visible(true);
 }

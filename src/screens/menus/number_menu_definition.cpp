@@ -63,12 +63,14 @@ ScreenDef build() {
                .kind = ControlKind::Image,
                .rect = {3720, 3150, 1800, 1800},
                .visible = false,
-               .picture = Picture::TurtlePose1},
+               .picture = Picture::TurtlePose1,
+               .text_alternative = "歩くかめ"},
               {.name = "Image1",
                .kind = ControlKind::Image,
                .rect = {3720, 3750, 1815, 1785},
                .visible = false,
-               .picture = Picture::TurtlePose2},
+               .picture = Picture::TurtlePose2,
+               .text_alternative = "歩くかめ"},
               {.name = "Timer1", .kind = ControlKind::Timer},
               {.name = "Timer2", .kind = ControlKind::Timer},
               {.name = "Timer3", .kind = ControlKind::Timer},
@@ -77,6 +79,7 @@ ScreenDef build() {
               {.name = "MediaPlayer1", .kind = ControlKind::SoundPlayer, .rect = {120, 5400, 480, 480}},
               {.name = "MediaPlayer2", .kind = ControlKind::SoundPlayer, .rect = {600, 5400, 480, 480}},
           },
+      .picture_texts = {drawn_words({"数の接頭語[日本]", 91.5, 34, 18}, NodeRole::Heading)},
   };
 }
 

@@ -29,7 +29,10 @@ ScreenDef build(const QuizParameters& p) {
                 .caption = std::string(p.caption),
                 .client_width = at.client_width,
                 .client_height = at.client_height,
-                .picture = p.background};
+                .picture = p.background,
+                // The board beside the grid is read first: the question, then the answers.
+                .reading_order = {{"Label2"}, {"Label3"}, {"Label1"}},
+                .picture_texts = {drawn_words(p.title, NodeRole::Heading)}};
   std::vector<ControlDef>& c = def.controls;
 
   // The click spot over the menu button of the background picture.
@@ -61,19 +64,24 @@ ScreenDef build(const QuizParameters& p) {
                .fore_color = kDarkBlue,
                .border_style = BorderStyle::FixedSingle,
                .alignment = Alignment::Centre,
-               .font = mincho(29)});
+               .font = mincho(29),
+               .role = NodeRole::Status});
   c.push_back({.name = "Label6",
                .rect = at.label6,
                .back_color = kDarkBlue,
                .fore_color = kYellow,
                .alignment = Alignment::Centre,
-               .font = mincho(48)});
+               .font = mincho(48),
+               .text_alternative = "正解 {}",
+               .role = NodeRole::Status});
   c.push_back({.name = "Label7",
                .rect = at.label7,
                .back_color = kDarkBlue,
                .fore_color = kYellow,
                .alignment = Alignment::Centre,
-               .font = mincho(48)});
+               .font = mincho(48),
+               .text_alternative = "まちがい {}",
+               .role = NodeRole::Status});
   // The result words lie over the answer grid.
   c.push_back({.name = "Label5",
                .rect = at.label5,
@@ -112,29 +120,34 @@ ScreenDef build(const QuizParameters& p) {
                .rect = at.image6,
                .visible = false,
                .picture = Picture::GoldMedal,
-               .stretch = true});
+               .stretch = true,
+               .text_alternative = "金メダル"});
   c.push_back({.name = "Image7",
                .kind = ControlKind::Image,
                .rect = at.image7,
                .visible = false,
                .picture = Picture::SilverMedal,
-               .stretch = true});
+               .stretch = true,
+               .text_alternative = "銀メダル"});
   c.push_back({.name = "Image8",
                .kind = ControlKind::Image,
                .rect = at.image8,
                .visible = false,
                .picture = Picture::BronzeMedal,
-               .stretch = true});
+               .stretch = true,
+               .text_alternative = "銅メダル"});
   c.push_back({.name = "Image4",
                .kind = ControlKind::Image,
                .rect = at.image4,
                .visible = false,
-               .picture = Picture::CircleMark});
+               .picture = Picture::CircleMark,
+               .text_alternative = "○"});
   c.push_back({.name = "Image5",
                .kind = ControlKind::Image,
                .rect = at.image5,
                .visible = false,
-               .picture = Picture::CrossMark});
+               .picture = Picture::CrossMark,
+               .text_alternative = "×"});
   // The item sits on the board of Image3.
   c.push_back({.name = "Label2",
                .rect = at.label2,
@@ -142,7 +155,8 @@ ScreenDef build(const QuizParameters& p) {
                .back_color = kRed,
                .fore_color = kWhite,
                .alignment = Alignment::Centre,
-               .font = mincho(17)});
+               .font = mincho(17),
+               .text_alternative = "問題　{}"});
   c.push_back({.name = "Label3",
                .rect = at.label3,
                .visible = false,
@@ -157,12 +171,14 @@ ScreenDef build(const QuizParameters& p) {
                .kind = ControlKind::Image,
                .rect = at.image1,
                .visible = false,
-               .picture = Picture::TurtlePose1});
+               .picture = Picture::TurtlePose1,
+               .text_alternative = "歩くかめ"});
   c.push_back({.name = "Image2",
                .kind = ControlKind::Image,
                .rect = at.image2,
                .visible = false,
-               .picture = Picture::TurtlePose2});
+               .picture = Picture::TurtlePose2,
+               .text_alternative = "歩くかめ"});
 
   for (const char* timer : {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6"})
     c.push_back({.name = timer, .kind = ControlKind::Timer});

@@ -11,6 +11,7 @@
 #include "ui/font.h"
 #include "ui/geometry.h"
 #include "ui/picture.h"
+#include "ui/screen_def.h"
 
 namespace metria {
 
@@ -47,6 +48,7 @@ struct QuizParameters {
   std::string_view caption;  // the window title
   Picture background;
   Picture board;  // Image3: the turtle under the board on which the item shows
+  DrawnWords title;  // the title the background draws
 
   std::int16_t ItemCount;  // items, and questions in a full game
   std::int16_t walk_step;  // twips the turtle climbs per tick

@@ -8,6 +8,7 @@
 #include "app/folder_rule.h"
 #include "screens/quizzes/quiz_definition.h"
 #include "screens/walking_turtle.h"
+#include "ui/spoken_words.h"
 
 namespace metria {
 namespace {
@@ -147,6 +148,7 @@ void QuizScreen::ShowQuestion() {
   AnswersAct(true);
   Asked[CurrentItem] = 1;
   control("Label2").set_caption(ItemText[CurrentItem]);
+  Announce(spoken::question(ItemText[CurrentItem]));
 }
 
 void QuizScreen::Label1_Click(int Index) {
@@ -170,6 +172,7 @@ void QuizScreen::Label1_Click(int Index) {
   paint_right_answers(colors::kRed);
   RemainingCount = to_int16(RemainingCount - 1);
   control("Label9").set_caption(std::to_string(RemainingCount));
+  AnnounceAnswer(is_right_answer(Index));
   control("Timer5").set_interval(kFeedbackTime);
   AnswerOpen = 0;
   AnswersAct(false);
@@ -177,6 +180,18 @@ void QuizScreen::Label1_Click(int Index) {
 
 void QuizScreen::AnswersAct(bool open) {
   for (int k = 0; k < P.grid.count(); ++k) control("Label1", k).set_acts(open);
+}
+
+// The mark, after a wrong answer the right ones that turned red, then the counts.
+void QuizScreen::AnnounceAnswer(bool right) {
+  std::string words = right ? spoken::kRight : spoken::kWrong;
+  if (!right) {
+    std::string answers;
+    for (const std::int16_t answer : AnswerIndex[CurrentItem])
+      if (answer != kEmptyAnswerSlot) answers += (answers.empty() ? "" : "、") + control("Label1", answer).caption();
+    words += "。" + spoken::right_answers_are(answers);
+  }
+  Announce(words + "。" + spoken::quiz_counts(RightCount, WrongCount, RemainingCount));
 }
 
 bool QuizScreen::is_right_answer(int Index) const {
@@ -187,7 +202,11 @@ bool QuizScreen::is_right_answer(int Index) const {
 
 void QuizScreen::paint_right_answers(Color color) {
   for (const std::int16_t answer : AnswerIndex[CurrentItem])
-    if (answer != kEmptyAnswerSlot) control("Label1", answer).set_back_color(color);
+    if (answer != kEmptyAnswerSlot) {
+      control("Label1", answer).set_back_color(color);
+      // Red is the only sign of a right answer otherwise.
+      control("Label1", answer).set_state_note(color == colors::kRed ? "正解" : "");
+    }
 }
 
 void QuizScreen::Timer5_Timer() {
@@ -227,9 +246,14 @@ void QuizScreen::ShowResult() {
     if (P.gold.holds(RightCount)) control("Image6").set_visible(true);
     if (P.silver.holds(RightCount)) control("Image7").set_visible(true);
     if (P.bronze.holds(RightCount)) control("Image8").set_visible(true);
+    std::string medal;
+    for (const char* image : {"Image6", "Image7", "Image8"})
+      if (control(image).visible()) medal = control(image).text_alternative();
+    Announce(spoken::result(true, medal));
   } else {
     control("Label10").set_visible(true);
     Play("MediaPlayer6");
+    Announce(spoken::result(false, ""));
   }
   control("Label11").set_visible(true);
   control("Image9").set_visible(true);

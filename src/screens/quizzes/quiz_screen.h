@@ -59,6 +59,7 @@ class QuizScreen final : public HoverScreen {
 
   // The answers take a click only while a question waits for one (AnswerOpen).
   void AnswersAct(bool open);
+  void AnnounceAnswer(bool right);
   bool is_right_answer(int Index) const;
   // The labels of the current item's right answers, in slot order.
   void paint_right_answers(Color color);

@@ -1,0 +1,34 @@
+// A window described for a screen reader: one node for each thing a person can read or act on,
+// with its role, its name in the program's words, its state and where it stands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/control_def.h"
+#include "ui/geometry.h"
+
+namespace metria {
+
+class Window;
+
+struct SemanticNode {
+  NodeRole role = NodeRole::Text;
+  std::string name;
+  Rect rect;                  // twips
+  std::string control;        // the control's name and Index; empty for words of the picture
+  int index = kNoIndex;
+  bool focused = false;
+  bool disabled = false;      // a button that takes no action now
+  bool held = false;          // a card picked up by key
+  std::string state;          // the screen's word on it, e.g. "正解"
+  friend bool operator==(const SemanticNode&, const SemanticNode&) = default;
+};
+
+// The picture's words, then the visible controls that mean something, in reading order.
+std::vector<SemanticNode> describe(const Window& window);
+
+// One line per node, as the tests list it: "button 科学の単位 [focused]".
+std::string listing(const std::vector<SemanticNode>& nodes);
+
+}  // namespace metria

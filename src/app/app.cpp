@@ -113,6 +113,23 @@ void App::key_event(Window& window, const KeyEvent& event) {
   dispatch([&] { window.key_event(event); });
 }
 
+// A control the window no longer has (an element left over from an earlier frame) is ignored.
+void App::focus_control(Window& window, std::string_view name, int index) {
+  if (!is_live(window)) return;
+  if (Control* control = window.find_if_present(name, index))
+    dispatch([&] { window.focus().focus_on(*control); });
+}
+
+void App::activate_control(Window& window, std::string_view name, int index) {
+  if (!is_live(window)) return;
+  Control* control = window.find_if_present(name, index);
+  if (!control) return;
+  dispatch([&] {
+    window.focus().focus_on(*control);
+    if (window.focus().focused() == control) window.focus().act();
+  });
+}
+
 std::optional<std::int64_t> App::step(std::int64_t now) {
   run_due_timers(now);
   if (m_ended) return std::nullopt;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app_context.h"
@@ -29,6 +30,7 @@ struct AppServices {
   const TimeOfDay& time_of_day;
   WindowHost& host;
   std::string app_path;  // the program's own folder
+  Preferences preferences = {};
 };
 
 using ScreenFactory = std::function<std::unique_ptr<Screen>(AppContext&)>;
@@ -50,10 +52,15 @@ class App final : public AppContext {
   std::string& AppFolder() override { return m_app_folder; }
   RandomSource& random() override { return m_services.random; }
   const TimeOfDay& time_of_day() const override { return m_services.time_of_day; }
+  const Preferences& preferences() const override { return m_services.preferences; }
 
   // Input from the platform, for one window; events for a window that is gone are dropped.
   void pointer_event(Window& window, const PointerEvent& event);
   void key_event(Window& window, const KeyEvent& event);
+  // A screen reader moved to a control, or acted on it, through a platform's own elements: the
+  // keys' focus follows, and acting is what Enter does there.
+  void focus_control(Window& window, std::string_view name, int index);
+  void activate_control(Window& window, std::string_view name, int index);
   // The close box: unloads the screen with no handler of the program running.
   void close_requested(Window& window);
 

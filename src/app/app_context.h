@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "app/preferences.h"
 #include "app/random_source.h"
 #include "app/screen_id.h"
 
 namespace metria {
-
 
 class AppContext {
  public:
@@ -24,6 +24,7 @@ class AppContext {
   virtual std::string& AppFolder() = 0;
   virtual RandomSource& random() = 0;
   virtual const TimeOfDay& time_of_day() const = 0;
+  virtual const Preferences& preferences() const = 0;
 };
 
 }  // namespace metria

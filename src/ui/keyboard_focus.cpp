@@ -105,6 +105,12 @@ void KeyboardFocus::key(const KeyEvent& event) {
   }
 }
 
+void KeyboardFocus::focus_on(Control& control) {
+  if (!can_hold_focus(control)) return;
+  m_chosen = true;
+  move_to(&control);
+}
+
 void KeyboardFocus::move_in_order(int step) {
   const std::vector<Control*> order = stops();
   if (order.empty()) return;

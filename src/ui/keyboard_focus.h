@@ -28,6 +28,10 @@ class KeyboardFocus {
   void show_ring(bool shown);
 
   void key(const KeyEvent& event);
+  // A screen reader's own focus or activation: the focus goes to the control, and acting on it is
+  // what Enter and Space do.
+  void focus_on(Control& control);
+  void act();
   // Escape: a held card goes back where it came from, as a drop on itself sends it.
   void put_back();
   // After every event: focus on a control that can no longer be reached moves on, and a window
@@ -46,7 +50,6 @@ class KeyboardFocus {
   void move_to(Control* control);
   void move_in_order(int step);
   void move_in_group(Key arrow);
-  void act();
 
   Window& m_window;
   Control* m_focused = nullptr;

@@ -17,9 +17,14 @@ Window::Window(const ScreenDef& def, const Clock& clock, SoundDevice& sound)
 Window::~Window() { close(); }
 
 Control& Window::find(std::string_view name, int index) {
-  for (auto& control : m_controls)
-    if (control->name() == name && control->index() == index) return *control;
+  if (Control* control = find_if_present(name, index)) return *control;
   throw std::out_of_range("no control " + std::string(name) + "(" + std::to_string(index) + ") on " + m_def.name);
+}
+
+Control* Window::find_if_present(std::string_view name, int index) {
+  for (auto& control : m_controls)
+    if (control->name() == name && control->index() == index) return control.get();
+  return nullptr;
 }
 
 const Control& Window::find(std::string_view name, int index) const {

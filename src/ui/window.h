@@ -37,6 +37,8 @@ class Window {
   // Throws std::out_of_range for a name the definition does not hold.
   Control& find(std::string_view name, int index = kNoIndex);
   const Control& find(std::string_view name, int index = kNoIndex) const;
+  // The same, or null: for names that come from outside the program (a page's elements).
+  Control* find_if_present(std::string_view name, int index);
   // Every member of an array (or the single control) with this name.
   std::vector<Control*> members(std::string_view name);
   // Front to back.

@@ -10,7 +10,7 @@ namespace metria::headless {
 
 Harness::Harness(HarnessOptions options)
     : m_time_of_day(m_clock, options.time_of_day),
-      m_app({m_clock, m_sound, m_random, m_time_of_day, m_host, options.app_path}) {
+      m_app({m_clock, m_sound, m_random, m_time_of_day, m_host, options.app_path, options.preferences}) {
   register_screens(m_app);
   if (options.first_screen) m_app.start(*options.first_screen);
   after_input();

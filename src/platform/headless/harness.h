@@ -20,6 +20,7 @@ struct HarnessOptions {
   std::string app_path = "/opt/metria";
   double time_of_day = 12 * 3600.0;  // seconds since midnight at virtual time 0
   std::optional<ScreenId> first_screen = ScreenId::Menu;  // as the program does; none: nothing shown
+  Preferences preferences = {};
 };
 
 class Harness {

@@ -17,6 +17,7 @@ class RecordingSoundDevice final : public SoundDevice {
     PlayerId player;
     std::string file;  // the file the player holds
     int times = 0;     // for Play
+    friend bool operator==(const Event&, const Event&) = default;
   };
 
   PlayerId open_player() override;

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "platform/web/web_program.h"
 
@@ -32,11 +33,13 @@ void deliver(Delivery delivery) {
 extern "C" {
 
 // A new run, from the main menu's opening (the start button, or starting again after the end).
-// seed: a fixed seed for the random draws, or negative for draws seeded from the clock.
-EMSCRIPTEN_KEEPALIVE void web_start(int seed) {
+// seed: a fixed seed for the random draws, or negative for draws seeded from the clock;
+// reduced_motion: the browser says the user asks for less motion (1) or not (0).
+EMSCRIPTEN_KEEPALIVE void web_start(int seed, int reduced_motion) {
   g_program.reset();
   g_program = std::make_unique<metria::web::WebProgram>(
-      seed < 0 ? std::nullopt : std::optional<unsigned>(static_cast<unsigned>(seed)));
+      seed < 0 ? std::nullopt : std::optional<unsigned>(static_cast<unsigned>(seed)),
+      metria::Preferences{.reduced_motion = reduced_motion != 0});
   deliver([](metria::web::WebProgram& program) { program.start(); });
 }
 
@@ -46,6 +49,21 @@ EMSCRIPTEN_KEEPALIVE void web_pointer(int action, int x, int y, int button) {
                     : action == 2 ? metria::PointerAction::Release
                                   : metria::PointerAction::Move;
   deliver([&](metria::web::WebProgram& program) { program.pointer(kind, x, y, button_of(button)); });
+}
+
+// key: 0 Tab, 1 Enter, 2 Space, 3 Escape, 4 Left, 5 Right, 6 Up, 7 Down (the core's Key order).
+EMSCRIPTEN_KEEPALIVE void web_key(int key, int shift) {
+  if (key < 0 || key > static_cast<int>(metria::Key::Down)) return;
+  deliver([&](metria::web::WebProgram& program) { program.key({static_cast<metria::Key>(key), shift != 0}); });
+}
+
+// name, index: a control as the nodes name it in their ids ("Label1:3"), from the page's layer.
+EMSCRIPTEN_KEEPALIVE void web_focus_control(const char* name, int index) {
+  deliver([&](metria::web::WebProgram& program) { program.focus_control(name, index); });
+}
+
+EMSCRIPTEN_KEEPALIVE void web_activate_control(const char* name, int index) {
+  deliver([&](metria::web::WebProgram& program) { program.activate_control(name, index); });
 }
 
 EMSCRIPTEN_KEEPALIVE void web_close_box() {

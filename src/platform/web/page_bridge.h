@@ -26,6 +26,12 @@ void metria_sound_load(int player, const char* path);
 void metria_sound_play(int player, int times);
 void metria_sound_halt(int player);
 
+// What a screen reader is given: the current window's nodes as JSON (an array of objects with id,
+// role, name, x, y, w, h in pixels of the definitions, focused, disabled, held and state), and
+// short words on what changed.
+void metria_publish_nodes(const char* json);
+void metria_announce(const char* words);
+
 // Wakes the program after delay milliseconds (a later call replaces it); a negative delay: never.
 void metria_set_timer(double delay);
 // Every window is gone: timers and sounds stop and the page says so. message: a fatal error, or "".

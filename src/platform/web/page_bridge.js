@@ -41,6 +41,12 @@ mergeInto(LibraryManager.library, {
   metria_sound_halt: function (player) {
     MetriaCues.halt(player);
   },
+  metria_publish_nodes: function (json) {
+    MetriaPage.publishNodes(JSON.parse(UTF8ToString(json)));
+  },
+  metria_announce: function (words) {
+    MetriaPage.announce(UTF8ToString(words));
+  },
   metria_set_timer: function (delay) {
     MetriaPage.setTimer(delay);
   },

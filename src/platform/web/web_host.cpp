@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "platform/web/page_bridge.h"
 #include "ui/painter.h"
@@ -12,13 +14,16 @@ namespace metria::web {
 
 void WebHost::window_shown(Window& window) {
   m_shown.push_back(&window);
+  send_nodes();
   refit();
 }
 
 void WebHost::window_unloaded(Window& window) {
   const bool was_current = current() == &window;
   std::erase(m_shown, &window);
+  m_nodes.erase(&window);
   if (!was_current) return;
+  send_nodes();
   if (current())
     refit();
   else
@@ -42,6 +47,64 @@ void WebHost::refit() {
 void WebHost::redraw_all() {
   if (Window* window = current()) window->invalidate();
 }
+
+namespace {
+
+const char* role_name(NodeRole role) {
+  switch (role) {
+    case NodeRole::Heading: return "heading";
+    case NodeRole::Text: return "text";
+    case NodeRole::Status: return "status";
+    case NodeRole::Image: return "image";
+    case NodeRole::Button: return "button";
+  }
+  return "text";
+}
+
+// A JSON string literal: quotes, backslashes and control characters escaped; UTF-8 as it is.
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+void WebHost::publish(const Window& window, const std::vector<SemanticNode>& nodes) {
+  m_nodes[&window] = nodes;
+  if (&window == current()) send_nodes();
+}
+
+// Rectangles go in pixels of the definitions: the page places them at whatever scale it draws.
+void WebHost::send_nodes() {
+  const auto published = m_nodes.find(current());
+  std::string json = "[";
+  for (const SemanticNode& node : published == m_nodes.end() ? std::vector<SemanticNode>{} : published->second) {
+    const PixelRect box = to_pixels(node.rect);
+    if (json.size() > 1) json += ",";
+    json += "{\"id\":" + quoted(node.control.empty() ? "" : node.control + ":" + std::to_string(node.index)) +
+            ",\"role\":\"" + role_name(node.role) + "\",\"name\":" + quoted(node.name) +
+            ",\"x\":" + std::to_string(box.x) + ",\"y\":" + std::to_string(box.y) + ",\"w\":" +
+            std::to_string(box.w) + ",\"h\":" + std::to_string(box.h) +
+            ",\"focused\":" + (node.focused ? "true" : "false") + ",\"disabled\":" +
+            (node.disabled ? "true" : "false") + ",\"held\":" + (node.held ? "true" : "false") +
+            ",\"state\":" + quoted(node.state) + "}";
+  }
+  metria_publish_nodes((json + "]").c_str());
+}
+
+void WebHost::announce(const std::string& words) { metria_announce(words.c_str()); }
 
 void WebHost::show_pointer(Icon drag_icon) {
   const bool dragging = drag_icon != Icon::None;

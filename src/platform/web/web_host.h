@@ -2,6 +2,7 @@
 // caption and close box) and the canvas, drawn at the page's scale only when something changed.
 #pragma once
 
+#include <map>
 #include <vector>
 
 #include "app/window_host.h"
@@ -16,6 +17,10 @@ class WebHost final : public WindowHost {
   // Only the current window is on the page; the others wait, marked as changed, for their turn.
   bool draw(Window& window) override;
   void show_pointer(Icon drag_icon) override;
+  // The page mirrors the current window's nodes as elements over the canvas, and speaks the
+  // announcements through its live region.
+  void publish(const Window& window, const std::vector<SemanticNode>& nodes) override;
+  void announce(const std::string& words) override;
   void show_fatal_error(const std::string& message) override;
 
   // The window on the page (the screen shown last), or null.
@@ -29,7 +34,11 @@ class WebHost final : public WindowHost {
   void redraw_all();
 
  private:
+  // The current window's nodes to the page.
+  void send_nodes();
+
   std::vector<Window*> m_shown;
+  std::map<const Window*, std::vector<SemanticNode>> m_nodes;  // as last published, per window
   WebCanvas m_canvas;
   double m_scale = 1.0;
   bool m_drag_cursor = false;

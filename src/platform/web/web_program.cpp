@@ -17,7 +17,8 @@ constexpr const char* kProgramFolder = ".";
 
 }  // namespace
 
-WebProgram::WebProgram(std::optional<unsigned> seed) : m_random(seed), m_app({m_clock, m_sound, m_random, m_time_of_day, m_host, kProgramFolder}) {
+WebProgram::WebProgram(std::optional<unsigned> seed, Preferences preferences)
+    : m_random(seed), m_app({m_clock, m_sound, m_random, m_time_of_day, m_host, kProgramFolder, preferences}) {
   register_screens(m_app);
 }
 
@@ -30,6 +31,21 @@ void WebProgram::start() {
 void WebProgram::pointer(PointerAction action, int x, int y, MouseButton button) {
   if (Window* window = m_host.current())
     m_app.pointer_event(*window, {action, to_twips(x, y, m_host.scale()), button});
+  settle();
+}
+
+void WebProgram::key(const KeyEvent& event) {
+  if (Window* window = m_host.current()) m_app.key_event(*window, event);
+  settle();
+}
+
+void WebProgram::focus_control(const std::string& name, int index) {
+  if (Window* window = m_host.current()) m_app.focus_control(*window, name, index);
+  settle();
+}
+
+void WebProgram::activate_control(const std::string& name, int index) {
+  if (Window* window = m_host.current()) m_app.activate_control(*window, name, index);
   settle();
 }
 

@@ -6,13 +6,14 @@
 #include "platform/web/web_host.h"
 #include "platform/web/web_services.h"
 #include "platform/web/web_sound_device.h"
+#include "ui/key_event.h"
 #include "ui/pointer_event.h"
 
 namespace metria::web {
 
 class WebProgram {
  public:
-  explicit WebProgram(std::optional<unsigned> seed);
+  WebProgram(std::optional<unsigned> seed, Preferences preferences);
   WebProgram(const WebProgram&) = delete;
   WebProgram& operator=(const WebProgram&) = delete;
 
@@ -20,6 +21,10 @@ class WebProgram {
   void start();
   // Pointer input at device pixel x, y of the canvas.
   void pointer(PointerAction action, int x, int y, MouseButton button);
+  void key(const KeyEvent& event);
+  // The page's element for a control got the focus, or was acted on (a screen reader's click).
+  void focus_control(const std::string& name, int index);
+  void activate_control(const std::string& name, int index);
   void close_box();
   // The wake-up timer: delivers whatever timers are due.
   void wake();

@@ -26,8 +26,14 @@ void OpeningMenuScreen::Timer1_Timer() {
   control("Timer2").set_interval(kStepMs);
 }
 
+std::optional<WalkEnd> OpeningMenuScreen::Standing() const {
+  if (!app.preferences().reduced_motion) return std::nullopt;
+  return WalkEndOf(m_opening.start_top, m_opening.step_height, m_opening.first_frame,
+                   [this](int top) { return top < m_opening.walk_ends_below_top; });
+}
+
 void OpeningMenuScreen::Timer2_Timer() {
-  TakeWalkStep(*this, TurtleTop, WalkFrame, m_opening.step_height);
+  TakeWalkStep(*this, TurtleTop, WalkFrame, m_opening.step_height, Standing());
   if (TurtleTop < m_opening.walk_ends_below_top) {
     control("Timer2").set_interval(0);
     control("Timer3").set_interval(kOpeningPauseMs);

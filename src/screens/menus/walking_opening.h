@@ -4,7 +4,10 @@
 
 #include <cstdint>
 
+#include <optional>
+
 #include "app/hover_screen.h"
+#include "screens/walking_turtle.h"
 
 namespace metria {
 
@@ -33,6 +36,8 @@ class OpeningMenuScreen : public HoverScreen {
   void PlaceTurtle();
   // Form_Load's last step: the pause before the first step.
   void StartOpening();
+  // Where the turtle stands for a user who asks for less motion; none: it walks.
+  std::optional<WalkEnd> Standing() const;
 
  private:
   const WalkingOpening& m_opening;

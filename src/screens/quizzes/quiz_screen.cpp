@@ -97,7 +97,10 @@ void QuizScreen::Timer1_Timer() {
 }
 
 void QuizScreen::Timer2_Timer() {
-  TakeWalkStep(*this, TurtleTop, WalkFrame, P.walk_step);
+  std::optional<WalkEnd> standing;
+  if (app.preferences().reduced_motion)
+    standing = WalkEndOf(kTurtleStartTop, P.walk_step, 1, [this](int top) { return top <= P.walk_stop; });
+  TakeWalkStep(*this, TurtleTop, WalkFrame, P.walk_step, standing);
   if (TurtleTop <= P.walk_stop) {
     control("Timer2").set_interval(0);
     control("Timer3").set_interval(kArrivalDelay);

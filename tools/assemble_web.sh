@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Puts the web build together in OUT (static files only): the page, the program (metria.js and
 # metria.wasm from the emcmake build in OBJ), pictures, icons and cues, the two faces subset to the
-# characters the program and the page draw, and the offline cache's list of every file.
+# characters the program and the page draw and renamed, the licences, and the offline cache's list
+# of every file.
 #   tools/assemble_web.sh OBJ OUT
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,18 +23,23 @@ cp "$root"/assets/icons/*.ico "$root"/web/icons/*.png "$out/icons/"
 texts=$obj/drawn_text.txt
 node "$web_obj/list_drawn_text.js" > "$texts"
 perl -0pe 's/<!--.*?-->//gs; s/<[^>]*>//gs' "$root/web/index.html" >> "$texts"
+# The subsets are Derived Programs under the IPA Font License: they may not carry the original's
+# name, and go out with the licence and the way back to the originals (web_licences.py).
+subset_options=(--flavor=woff2 --layout-features='*' --no-hinting --desubroutinize)
 subset() {
-  local family=$1 name=$2 file
+  local family=$1 name=$2 own_name=$3 file
   file=$(fc-match -f '%{file}' "$family")
   case $file in
     *ipamp.ttf|*ipagp.ttf) ;;
     *) echo "assemble_web.sh: $family not found (fonts-ipafont-mincho / fonts-ipafont-gothic)" >&2; exit 1 ;;
   esac
-  /usr/bin/python3 -m fontTools.subset "$file" --text-file="$texts" --flavor=woff2 --layout-features='*' --no-hinting \
-    --desubroutinize --output-file="$out/fonts/$name.woff2"
+  /usr/bin/python3 -m fontTools.subset "$file" --text-file="$texts" "${subset_options[@]}" \
+    --output-file="$out/fonts/$name.woff2"
+  /usr/bin/python3 "$root/tools/rename_web_face.py" "$file" "$out/fonts/$name.woff2" "$own_name"
 }
-subset IPAPMincho mincho
-subset IPAPGothic gothic
+subset IPAPMincho mincho 'Metria Mincho'
+subset IPAPGothic gothic 'Metria Gothic'
+/usr/bin/python3 "$root/tools/web_licences.py" "$root" "$out" "${subset_options[@]}"
 
 # The offline cache: the list of files, and a build name that changes whenever any file does.
 files=$(cd "$out" && find . -type f ! -name sw.js | sort | sed 's|^\./||')

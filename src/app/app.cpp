@@ -113,17 +113,27 @@ void App::key_event(Window& window, const KeyEvent& event) {
   dispatch([&] { window.key_event(event); });
 }
 
+// Moving and acting through a platform's elements comes from the keys of a screen reader or a
+// switch: the focus ring shows, as after any key.
+void App::keys_in_use() {
+  m_keys_in_use = true;
+  for (const Loaded& l : m_loaded) l.window->focus().show_ring(true);
+}
+
 // A control the window no longer has (an element left over from an earlier frame) is ignored.
 void App::focus_control(Window& window, std::string_view name, int index) {
   if (!is_live(window)) return;
-  if (Control* control = window.find_if_present(name, index))
-    dispatch([&] { window.focus().focus_on(*control); });
+  Control* control = window.find_if_present(name, index);
+  if (!control) return;
+  keys_in_use();
+  dispatch([&] { window.focus().focus_on(*control); });
 }
 
 void App::activate_control(Window& window, std::string_view name, int index) {
   if (!is_live(window)) return;
   Control* control = window.find_if_present(name, index);
   if (!control) return;
+  keys_in_use();
   dispatch([&] {
     window.focus().focus_on(*control);
     if (window.focus().focused() == control) window.focus().act();

@@ -51,17 +51,18 @@ std::vector<SemanticNode> describe(const Window& window) {
     const NodeRole role = role_of(control);
     // A place that takes drops is a button only while a card is dragged, as for the keys.
     if (role == NodeRole::Button && control.drop_only() && !window.drag().active() && &control != focused) continue;
-    std::string name = name_of(control);
+    const std::string name = name_of(control);
     if (name.empty()) continue;
     nodes.push_back({.role = role,
-                     .name = std::move(name),
+                     .name = name,
                      .rect = control.rect(),
                      .control = control.name(),
                      .index = control.index(),
                      .focused = &control == focused,
                      .disabled = role == NodeRole::Button && !control.acts(),
                      .held = &control == held,
-                     .state = control.state_note()});
+                     .state = control.state_note(),
+                     .shown = name == control.caption() ? "" : control.caption()});
   }
   // Headings and the picture's words first, then the screen's reading order.
   const ScreenDef& def = window.definition();

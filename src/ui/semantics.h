@@ -22,6 +22,7 @@ struct SemanticNode {
   bool disabled = false;      // a button that takes no action now
   bool held = false;          // a card picked up by key
   std::string state;          // the screen's word on it, e.g. "正解"
+  std::string shown;          // the text it shows on the screen, where that is not its name
   friend bool operator==(const SemanticNode&, const SemanticNode&) = default;
 };
 

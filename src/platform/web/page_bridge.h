@@ -27,7 +27,7 @@ void metria_sound_play(int player, int times);
 void metria_sound_halt(int player);
 
 // What a screen reader is given: the current window's nodes as JSON (an array of objects with id,
-// role, name, x, y, w, h in pixels of the definitions, focused, disabled, held and state), and
+// role, name, x, y, w, h in pixels of the definitions, focused, disabled, held, state and shown), and
 // short words on what changed.
 void metria_publish_nodes(const char* json);
 void metria_announce(const char* words);

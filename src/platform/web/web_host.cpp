@@ -99,7 +99,7 @@ void WebHost::send_nodes() {
             std::to_string(box.w) + ",\"h\":" + std::to_string(box.h) +
             ",\"focused\":" + (node.focused ? "true" : "false") + ",\"disabled\":" +
             (node.disabled ? "true" : "false") + ",\"held\":" + (node.held ? "true" : "false") +
-            ",\"state\":" + quoted(node.state) + "}";
+            ",\"state\":" + quoted(node.state) + ",\"shown\":" + quoted(node.shown) + "}";
   }
   metria_publish_nodes((json + "]").c_str());
 }

@@ -121,8 +121,8 @@ void KeyboardFocus::move_in_order(int step) {
   move_to(order[static_cast<std::size_t>(((from + step) % count + count) % count)]);
 }
 
-// The nearest member of the focused control's group in the arrow's direction; one straight that
-// way beats one nearer but aside, so the grids move by row and by column.
+// The nearest member of the focused control's group within 45 degrees of the arrow's direction;
+// one straight that way beats one nearer but aside, so the grids move by row and by column.
 void KeyboardFocus::move_in_group(Key arrow) {
   if (!m_focused) return;
   const Point from = m_focused->rect().centre();
@@ -131,7 +131,7 @@ void KeyboardFocus::move_in_group(Key arrow) {
   for (Control* candidate : stops()) {
     if (candidate == m_focused || candidate->name() != m_focused->name() || !is_stop(*candidate)) continue;
     const auto [ahead, aside] = offset_along(arrow, from, candidate->rect().centre());
-    if (ahead <= 0) continue;
+    if (ahead <= 0 || std::abs(aside) > ahead) continue;
     const long score = ahead + 3L * std::abs(aside);
     if (score < best_score) {
       best = candidate;

@@ -100,6 +100,18 @@ TEST(KeyboardFocus, ArrowsMoveByRowAndColumnWithinTheGroupOnly) {
   EXPECT_EQ(h.focused()->rect(), start) << "nothing further that way: the focus stays";
 }
 
+TEST(KeyboardFocus, ArrowsOnTheMenuKeepToTheRowOrTheColumn) {
+  Harness h;
+  h.advance(4200);
+  const std::vector<std::pair<Key, std::string>> moves{
+      {Key::Tab, "Label1(0)"}, {Key::Right, "Label1(1)"}, {Key::Right, "Label1(2)"}, {Key::Down, "Label1(5)"},
+      {Key::Left, "Label1(4)"}, {Key::Left, "Label1(3)"}, {Key::Up, "Label1(0)"}, {Key::Left, "Label1(0)"}};
+  for (const auto& [key, expected] : moves) {
+    h.key(key);
+    EXPECT_EQ(focus_name(h), expected);
+  }
+}
+
 // The same game twice from the same draws, once by mouse and once by key, must sound and count alike.
 TEST(KeyboardPlay, AWholeQuizByKeyEndsAsTheSameGameByMouse) {
   Harness by_mouse({.first_screen = ScreenId::QuizCurrencies});

@@ -247,6 +247,71 @@ terminated() {
 }
 
 # ---------------------------------------------------------------------------------------------------------
+# The keys alone: xdotool types as a keyboard does, into the window that has the focus (the program
+# gives it to each window it opens); the pointer stays still. Sending to one window by its id would
+# lose the release of a key whose press closed that window, and the key would repeat.
+
+press_key() { xdotool key "$@"; sleep 0.15; }
+
+# The focus ring: a white band outside a black one, each 2 pixels, around a box at X Y W H.
+ring_around() {
+  shoot || return 1
+  local mid=$(( $2 + $4 / 2 ))
+  is_colour $(( $1 - 4 )) "$mid" "$WHITE" && is_colour $(( $1 - 1 )) "$mid" 0,0,0
+}
+ring_around_entry() { ring_around "${ENTRY_LEFT[$1]}" "${ENTRY_TOP[$1]}" "${ENTRY_WIDTH[$1]}" 39; }
+# A card held by key: its ring is yellow outside black.
+held_ring_on_slot0() { shoot && is_colour 371 62 "$YELLOW" && is_colour 374 62 0,0,0; }
+
+keyboard_menu_and_quiz() {
+  app_stop
+  app_start
+  check "a window titled メニュー opens" wait_window "メニュー" 10 || return 1
+  check "the six entries appear" poll 10 entries_shown || return 1
+  check "before any key, no focus ring shows" eval '! ring_around_entry 0' || return 1
+  press_key Tab
+  check "Tab shows the focus ring around 科学の単位" poll 2 ring_around_entry 0 || return 1
+  press_key Right
+  check "→ moves it to 物の数え方, red as under the pointer" poll 2 ring_around_entry 1 || return 1
+  check "... and 物の数え方 turns red" entry_is 1 "$RED" || return 1
+  press_key Left
+  press_key Return
+  check "Enter opens ＳＩ単位" wait_window "ＳＩ単位" || return 1
+  check "after the walk a question is on the board" poll 6 question_on_board || return 1
+  press_key space
+  shoot
+  check "Space answers with the focused 長　さ: one label turns red" eval '[ "$(si_red_labels)" -eq 1 ]' || return 1
+  check "1.5 s later the mark goes" poll 3 mark_gone || return 1
+  press_key shift+Tab
+  press_key Return
+  check "Shift+Tab reaches ■メニュー, and Enter goes back to メニュー" wait_window "メニュー" || return 1
+  check "after the opening the focus is on 科学の単位, red as under the pointer" \
+    poll 8 eval 'ring_around_entry 0 && entry_is 0 "$RED"'
+}
+
+keyboard_drill() {
+  app_stop
+  app_start
+  check "a window titled メニュー opens" wait_window "メニュー" 10 || return 1
+  check "the six entries appear" poll 10 entries_shown || return 1
+  press_key Tab
+  press_key Down
+  press_key Return
+  check "↓ then Enter opens 接頭語（ＳＩ）" wait_window "接頭語（ＳＩ）" || return 1
+  check "the cards stand on the shelf" poll 3 card_in_slot0 || return 1
+  press_key Return
+  check "Enter picks up the card of the first slot: it shows held" poll 2 held_ring_on_slot0 || return 1
+  check "... and the first place lights up for it"     eval 'at_least "$(share_of $(place_box 0) "$RED")" 0.9' || return 1
+  press_key Escape
+  check "Escape puts it back: no held mark, the place dark, no try counted"     poll 2 eval '! held_ring_on_slot0 && below "$(share_of $(place_box 0) "$RED")" 0.05 && [ "$(score_ink)" -eq 0 ]' || return 1
+  press_key Return Return
+  check "Enter, Enter puts it on the first place: the score shows" poll 2 eval 'shoot && [ "$(score_ink)" -gt 0 ]' || return 1
+  press_key shift+Tab
+  press_key Return
+  check "Shift+Tab reaches ■メニュー, and Enter goes back to メニュー" wait_window "メニュー" || return 1
+}
+
+# ---------------------------------------------------------------------------------------------------------
 
 start_xvfb || exit 1
 echo "metria end-to-end: $BINARY on $DISPLAY"
@@ -260,6 +325,8 @@ scenario "接頭語（日本）: the menu spot returns" number_names_menu_spot
 scenario "接頭語（日本） → １より大 opens 接頭語（日本・大）" larger_names
 scenario "接頭語（日本） → １より小 opens 接頭語（日本・小）" smaller_names
 scenario "おわり: the program ends with status 0" the_end
+scenario "keys: the focus ring, arrows, a quiz answered with Space, ■メニュー by Shift+Tab" keyboard_menu_and_quiz
+scenario "keys: a card picked up, put back with Escape, then put on a place" keyboard_drill
 scenario "close box of メニュー ends the program" close_box_on_menu
 scenario "close box of ＳＩ単位 ends the program" close_box_on_quiz
 scenario "SIGTERM ends the program with status 0" terminated

@@ -52,7 +52,9 @@ TEST_P(ReducedMotion, TheTurtleStandsWhereItsWalkEndsWithEveryStepHeardOnTime) {
   int steps_seen = 0;
   for (std::size_t t = 0; t < stood.size(); ++t) {
     EXPECT_EQ(stood[t].empty(), walked[t].empty()) << "tick " << t;
-    if (!stood[t].empty()) EXPECT_EQ(stood[t], *last) << "tick " << t << ": the turtle moved";
+    if (!stood[t].empty()) {
+      EXPECT_EQ(stood[t], *last) << "tick " << t << ": the turtle moved";
+    }
     steps_seen += t > 0 && walked[t] != walked[t - 1];
   }
   EXPECT_GE(steps_seen, 4) << "the walk itself moves";

@@ -39,12 +39,11 @@ std::vector<Control*> KeyboardFocus::stops() const {
   const auto order_of = [&](const Control* c) {
     return reading_key(m_window.definition(), c->name(), c->index(), c->rect());
   };
+  // The focused control stays in the list for Tab to move on from, even while it does not act.
   std::vector<Control*> found;
   for (const auto& control : m_window.controls())
-    if (is_stop(*control) || control.get() == m_focused) found.push_back(control.get());
+    if (is_stop(*control) || (control.get() == m_focused && can_hold_focus(*control))) found.push_back(control.get());
   std::stable_sort(found.begin(), found.end(), [&](const Control* a, const Control* b) { return order_of(a) < order_of(b); });
-  // The focused control stays in the list for Tab to move on from, even while it does not act.
-  if (m_focused && !is_stop(*m_focused) && !can_hold_focus(*m_focused)) std::erase(found, m_focused);
   return found;
 }
 
@@ -148,6 +147,10 @@ void KeyboardFocus::act() {
   Control* target = m_focused;
   if (!target) return;
   DragSession& drag = m_window.drag();
+  if (drag.by_keys() && target == drag.source()) {
+    put_back();
+    return;
+  }
   if (drag.active()) {
     drag.hover(target);
     if (!m_window.closed()) drag.drop(target);

@@ -167,6 +167,13 @@ TEST(KeyboardPlay, AWholeDrillByKeyPicksUpPutsBackAndPlacesEveryCard) {
   EXPECT_EQ(h.control("Label1", 0).back_style(), BackStyle::Transparent);
   EXPECT_EQ((Point{h.control("Label2", 3).left(), h.control("Label2", 3).top()}), home);
 
+  // Acting on the held card again puts it back too.
+  h.key(Key::Enter);
+  tab_to(h, "Label2", 3);
+  h.key(Key::Space);
+  EXPECT_FALSE(h.window().dragging());
+  EXPECT_EQ(drill.TryCount, 0);
+
   // A wrong place: one try, the card home again.
   h.key(Key::Enter);
   h.key(Key::Down);

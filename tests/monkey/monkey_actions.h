@@ -70,7 +70,7 @@ class ActionGenerator {
       steps.push_back({.kind = Step::Kind::Press, .button = any_button()});
     } else if (roll < 0.65) {
       steps.push_back({.kind = Step::Kind::Release, .button = any_button()});
-    } else if (roll < 0.72) {
+    } else if (roll < 0.67) {
       const auto key = static_cast<Key>(std::uniform_int_distribution<int>(0, 7)(m_rng));
       steps.push_back({.kind = Step::Kind::Key, .key = {key, chance(0.2)}});
     } else {

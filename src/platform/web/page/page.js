@@ -12,12 +12,15 @@ const MetriaPage = (() => {
   const canvas = element('screen');
   const SCALE_STEP = 0.25;
   const FRAME_MARGIN = 16;  // CSS pixels kept free around the window
+  const FRAME_BORDER = 2;  // CSS pixels of the frame's border, both sides together
   const MAGNIFIER_HOT_SPOT = 12;
 
   let timer = null;
   let running = false;
   let shown = null;  // { width, height } of the shown window, in pixels of the definitions
   let cssScale = 1;
+  let deviceScale = 1;  // device pixels per pixel of the definitions, as last given to the program
+  let openingRatio = null;  // devicePixelRatio at the first fit
   let dragCursor = 'default';
 
   // Calls into the program (main.cpp) while a run is on.
@@ -25,20 +28,42 @@ const MetriaPage = (() => {
     if (running) Module[name](...args);
   }
 
-  // The largest scale in steps of 0.25 at which the window and its title bar fit the viewport;
-  // never below 1 where it fits at 1.
+  // The viewport in CSS pixels as they were at the first fit. Browser zoom changes the CSS pixels of
+  // the viewport but not its device pixels, so measured this way the room stays the same as the
+  // user zooms: the window keeps its CSS size, zooming in enlarges it like the rest of the page, and
+  // the page scrolls where it no longer fits. A window resized, or a phone turned, changes the room;
+  // a pinch does not, nor a phone's browser zooming out for a moment over a frame still too wide:
+  // then the layout viewport is measured, which they leave alone.
+  function room() {
+    const zoom = openingRatio ? devicePixelRatio / openingRatio : 1;
+    const scaled = window.visualViewport && visualViewport.scale !== 1;
+    const root = document.documentElement;
+    return { width: (scaled ? root.clientWidth : innerWidth) * zoom,
+             height: (scaled ? root.clientHeight : innerHeight) * zoom };
+  }
+
+  // The largest scale in steps of 0.25 at which the window and its title bar fit the room; never
+  // below 1 where it fits at 1. Where it does not (a phone), the window takes all the room there is,
+  // margins included, at whatever scale that is.
   function fittingScale(width, height) {
     if (fixedScale) return fixedScale;
     const title = element('titlebar').offsetHeight || 24;
-    const room = (scale) => width * scale + 2 * FRAME_MARGIN <= innerWidth &&
-                            height * scale + title + 2 * FRAME_MARGIN <= innerHeight;
-    let scale = 1;
-    if (room(1)) {
-      while (room(scale + SCALE_STEP)) scale += SCALE_STEP;
-    } else {
-      while (scale > SCALE_STEP && !room(scale)) scale -= SCALE_STEP;
+    const { width: roomWidth, height: roomHeight } = room();
+    const fits = (scale) => width * scale + 2 * FRAME_MARGIN <= roomWidth &&
+                            height * scale + title + 2 * FRAME_MARGIN <= roomHeight;
+    if (!fits(1)) {
+      const whole = Math.min((roomWidth - FRAME_BORDER) / width, (roomHeight - title - FRAME_BORDER) / height);
+      return Math.max(SCALE_STEP, Math.floor(whole * 1000) / 1000);
     }
+    let scale = 1;
+    while (fits(scale + SCALE_STEP)) scale += SCALE_STEP;
     return scale;
+  }
+
+  // Upright on a phone the window is too small to touch: the page asks for the device to be turned.
+  function showTurnHint(scale) {
+    const { width: roomWidth, height: roomHeight } = room();
+    element('turn-hint').hidden = !shown || fixedScale !== null || roomHeight <= roomWidth || scale >= 1;
   }
 
   // The drag icon as the mouse pointer, grown with the window by whole steps so that it stays crisp.
@@ -94,10 +119,10 @@ const MetriaPage = (() => {
     }
     element('close').addEventListener('click', () => call('_web_close_box'));
     addEventListener('resize', () => {
-      if (running && shown && fittingScale(shown.width, shown.height) * devicePixelRatio !==
-          cssScale * devicePixelRatio) {
-        call('_web_viewport_changed');
-      }
+      if (!shown) return;
+      const scale = fittingScale(shown.width, shown.height);
+      showTurnHint(scale);
+      if (running && scale * devicePixelRatio !== deviceScale) call('_web_viewport_changed');
     });
   }
 
@@ -160,12 +185,19 @@ const MetriaPage = (() => {
       shown = { width, height };
       canvas.dataset.width = width;
       canvas.dataset.height = height;
+      openingRatio = openingRatio || devicePixelRatio;
       cssScale = fittingScale(width, height);
+      deviceScale = cssScale * devicePixelRatio;
       document.title = caption;
       element('caption').textContent = caption;
+      // Sized before it shows: a frame wider than a phone's screen, even for a moment, would have the
+      // browser zoom the page out.
+      canvas.style.width = width * cssScale + 'px';
+      canvas.style.height = height * cssScale + 'px';
+      showTurnHint(cssScale);
       frame.hidden = false;
       makeDragCursor();
-      return cssScale * devicePixelRatio;
+      return deviceScale;
     },
 
     sizeCanvas(width, height) {
@@ -178,6 +210,7 @@ const MetriaPage = (() => {
     hideWindow() {
       frame.hidden = true;
       shown = null;
+      showTurnHint(cssScale);
     },
 
     setDragCursor(dragging) {
@@ -196,6 +229,7 @@ const MetriaPage = (() => {
       MetriaCues.haltAll();
       frame.hidden = true;
       shown = null;
+      showTurnHint(cssScale);
       document.title = 'メトリア';
       element('fatal').textContent = message;
       element('fatal').hidden = !message;

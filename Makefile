@@ -107,11 +107,13 @@ web: web-deps
 serve: web
 	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(WEB_BUILD)
 
-# puppeteer-core comes from npm at the version in tests/web/package-lock.json. Debian's npm is
-# installed only where no npm is on PATH: a Node.js from elsewhere brings its own.
+# puppeteer-core, axe-core and Lighthouse come from npm at the versions in
+# tests/web/package-lock.json; @axe-core/puppeteer brings puppeteer, whose own browser is not fetched
+# (Debian's chromium runs the suite). Debian's npm is installed only where no npm is on PATH: a
+# Node.js from elsewhere brings its own.
 tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 	@command -v npm >/dev/null || tools/install_packages.sh npm
-	cd tests/web && npm ci --no-audit --no-fund
+	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
 
 # The browser suite: the real page in Debian's headless Chromium.
 test-web: web tests/web/node_modules/.package-lock.json

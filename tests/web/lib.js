@@ -1,6 +1,7 @@
 // What every browser test needs: the web build served on 127.0.0.1 by python3's http.server,
 // Debian's Chromium headless through puppeteer-core, and the program's window read back from the
-// page (title, canvas pixels in definition pixels, clicks and drags at definition pixels).
+// page (title, canvas pixels in definition pixels, clicks and drags at definition pixels, the
+// layer's focused element and what the live region said).
 'use strict';
 
 const { spawn } = require('node:child_process');
@@ -44,17 +45,48 @@ async function browser(extraFlags = []) {
 }
 
 // Opens the page and waits until the program's first window is drawn. Console warnings are kept.
+// speed: the page's clock runs that many times as fast (see quicken).
 async function open(browserInstance, url, { viewport = { width: 1024, height: 768, deviceScaleFactor: 1 },
-                                          query = '?autostart&scale=1', setup } = {}) {
+                                          query = '?autostart&scale=1', setup, speed } = {}) {
   const page = await browserInstance.newPage();
   page.warnings = [];
   page.errors = [];
   page.on('console', (message) => { if (message.type() === 'warn') page.warnings.push(message.text()); });
   page.on('pageerror', (error) => page.errors.push(error.message));
   await page.setViewport(viewport);
+  if (speed) await quicken(page, speed);
   if (setup) await setup(page);
   await page.goto(url + query);
   return page;
+}
+
+// The program's timers come speed times as soon: its clock (performance.now()) and the page's
+// wake-up (setTimeout) are scaled, so that tests which wait on openings and walks, and not on their
+// timing, wait less. The time of day, and with it a drill's last two seconds, stays as it is.
+function quicken(page, speed) {
+  return page.evaluateOnNewDocument((factor) => {
+    const now = performance.now.bind(performance);
+    const start = now();
+    performance.now = () => start + (now() - start) * factor;
+    const setTimeoutAsIs = window.setTimeout.bind(window);
+    window.setTimeout = (callback, delay, ...args) => setTimeoutAsIs(callback, (delay || 0) / factor, ...args);
+  }, speed);
+}
+
+// Holds the program still, whatever wake-up it asks for, until release(): what a test reads in the
+// meantime (an answer shown red, the live region) cannot change under it.
+function hold(page) {
+  return page.evaluate(() => {
+    window.held_set_timer = MetriaPage.setTimer;
+    MetriaPage.setTimer(-1);
+    MetriaPage.setTimer = () => {};
+  });
+}
+function release(page) {
+  return page.evaluate(() => {
+    MetriaPage.setTimer = window.held_set_timer;
+    MetriaPage.call('_web_wake');
+  });
 }
 
 function waitTitle(page, title, timeout = 10000) {
@@ -152,5 +184,91 @@ function textAt(frame, x, y) {
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-module.exports = { BUILD, serve, browser, open, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
-                   lastFrame, waitFrame, textAt, sleep };
+// A setup for open(): keeps every sentence the live region is given in window.said, in order, and
+// counts the pointer events that reach the page in window.pointer_events.
+function keepSaid(page) {
+  return page.evaluateOnNewDocument(() => {
+    window.said = [];
+    window.pointer_events = 0;
+    for (const type of ['pointerdown', 'pointerup', 'pointermove', 'click']) {
+      addEventListener(type, (event) => { if (type !== 'click' || event.detail > 0) window.pointer_events++; }, true);
+    }
+    addEventListener('DOMContentLoaded', () => {
+      new MutationObserver((changes) => {
+        for (const change of changes) for (const added of change.addedNodes) window.said.push(added.textContent);
+      }).observe(document.getElementById('announcer'), { childList: true });
+    });
+  });
+}
+
+// The number of sentences said so far, and the first one after that many that matches pattern.
+const saidCount = (page) => page.evaluate(() => window.said.length);
+async function waitSaid(page, pattern, from = 0, timeout = 10000) {
+  const handle = await page.waitForFunction((source, flags, start) => {
+    const re = new RegExp(source, flags);
+    return window.said.slice(start).find((s) => re.test(s));
+  }, { timeout, polling: 20 }, pattern.source, pattern.flags, from);
+  return handle.jsonValue();
+}
+
+// What a screen reader says for the focused element: its words, or its tag where it has none.
+function focusedName(page) {
+  return page.evaluate(() => {
+    const e = document.activeElement;
+    return e && e.closest('#layer') ? e.querySelector('.said').textContent : e ? e.tagName.toLowerCase() : null;
+  });
+}
+
+// The layer's element for the button with this name, once there is one.
+function waitButton(page, name, timeout = 10000) {
+  return page.waitForFunction((n) => [...document.querySelectorAll('#layer button')]
+    .find((b) => b.querySelector('.said').textContent === n), { timeout, polling: 20 }, name);
+}
+
+// Media features as the user's system would set them ({ 'prefers-contrast': 'more' }); through CDP,
+// since puppeteer's own call knows only some of them.
+async function emulateMedia(page, features) {
+  page.cdp = page.cdp || await page.createCDPSession();
+  await page.cdp.send('Emulation.setEmulatedMedia',
+                      { features: Object.entries(features).map(([name, value]) => ({ name, value })) });
+}
+
+// The accessibility tree as Chromium gives it to a screen reader: its nodes that are not ignored,
+// as { role, name, description, disabled, focused, id } (id: the DOM node's backend id).
+async function axTree(page) {
+  page.cdp = page.cdp || await page.createCDPSession();
+  const { nodes } = await page.cdp.send('Accessibility.getFullAXTree');
+  const property = (node, name) => ((node.properties || []).find((p) => p.name === name) || { value: {} }).value.value;
+  return nodes.filter((n) => !n.ignored).map((n) => ({
+    role: n.role && n.role.value, name: n.name && n.name.value, description: n.description && n.description.value,
+    disabled: property(n, 'disabled') === true,
+    focused: property(n, 'focused') === true, id: n.backendDOMNodeId }));
+}
+
+// The node with this role and name (a string, or a RegExp it matches), once the tree has it; runs of
+// spaces in a name count as one, as the tree has them.
+async function axFind(page, role, name, timeout = 10000) {
+  const until = Date.now() + timeout;
+  const collapsed = (text) => text.replace(/ +/g, ' ');
+  const named = (n) => (name instanceof RegExp ? name.test(n.name) : collapsed(n.name) === collapsed(name));
+  for (;;) {
+    const found = (await axTree(page)).find((n) => n.role === role && named(n));
+    if (found) return found;
+    if (Date.now() > until) throw new Error(`no ${role} named ${name} in the accessibility tree`);
+    await sleep(50);
+  }
+}
+
+// What a screen reader does with a node: moves the focus there, or activates it (Chromium's
+// default action on a button is a click).
+async function axFocus(page, node) {
+  await page.cdp.send('DOM.focus', { backendNodeId: node.id });
+}
+async function axPress(page, node) {
+  const { object } = await page.cdp.send('DOM.resolveNode', { backendNodeId: node.id });
+  await page.cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
+}
+
+module.exports = { BUILD, serve, browser, open, hold, release, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
+                   lastFrame, waitFrame, textAt, sleep, keepSaid, saidCount, waitSaid, focusedName,
+                   waitButton, emulateMedia, axTree, axFind, axFocus, axPress };

@@ -36,7 +36,7 @@ test('the start button starts the opening: entries appear 4.2 s later, not befor
   await page.waitForFunction(() => typeof Module !== 'undefined' && Module.calledRun);
   await page.evaluate(() => {
     const start = Module._web_start;
-    Module._web_start = (seed) => { window.started_at = performance.now(); start(seed); };
+    Module._web_start = (...args) => { window.started_at = performance.now(); start(...args); };
   });
   await w.recordFrames(page);
   await page.click('#start');

@@ -1,6 +1,7 @@
 // The page around the program: the start button, the window frame (title bar, caption, close box,
-// canvas) at the page's scale, pointer input, the wake-up timer, the end of a run, and the
-// offline cache. The program itself (metria.js) is loaded by the page and started from here.
+// canvas and the layer over it) at the page's scale, pointer and key input, the wake-up timer, the
+// end of a run, and the offline cache. The program itself (metria.js) is loaded by the page and
+// started from here.
 'use strict';
 
 const MetriaPage = (() => {
@@ -10,35 +11,79 @@ const MetriaPage = (() => {
   const element = (id) => document.getElementById(id);
   const frame = element('window');
   const canvas = element('screen');
+  const layer = element('layer');
   const SCALE_STEP = 0.25;
   const FRAME_MARGIN = 16;  // CSS pixels kept free around the window
+  const FRAME_BORDER = 2;  // CSS pixels of the frame's border, both sides together
   const MAGNIFIER_HOT_SPOT = 12;
 
   let timer = null;
   let running = false;
+  let delivering = false;
   let shown = null;  // { width, height } of the shown window, in pixels of the definitions
   let cssScale = 1;
+  let deviceScale = 1;  // device pixels per pixel of the definitions, as last given to the program
+  let openingRatio = null;  // devicePixelRatio at the first fit
   let dragCursor = 'default';
+  let keysInUse = false;  // as the program's frame keeps it: from a key until a pointer press
 
-  // Calls into the program (main.cpp) while a run is on.
+  // Calls into the program (main.cpp) while a run is on; never from inside one of its own calls
+  // into the page (a focus event that moving the focus raises, say).
   function call(name, ...args) {
-    if (running) Module[name](...args);
+    if (!running || delivering) return;
+    delivering = true;
+    try { Module[name](...args); } finally { delivering = false; }
   }
 
-  // The largest scale in steps of 0.25 at which the window and its title bar fit the viewport;
-  // never below 1 where it fits at 1.
+  // The entry points that take a control's name and Index.
+  function callOnControl(name, control, index) {
+    if (!running || delivering) return;
+    keysInUse = true;
+    delivering = true;
+    try { Module.ccall(name, null, ['string', 'number'], [control, index]); } finally { delivering = false; }
+  }
+
+  function key(code, shift) {
+    keysInUse = true;
+    call('_web_key', code, shift ? 1 : 0);
+  }
+
+  // The viewport in CSS pixels as they were at the first fit. Browser zoom changes the CSS pixels of
+  // the viewport but not its device pixels, so measured this way the room stays the same as the
+  // user zooms: the window keeps its CSS size, zooming in enlarges it like the rest of the page, and
+  // the page scrolls where it no longer fits. A window resized, or a phone turned, changes the room;
+  // a pinch does not, nor a phone's browser zooming out for a moment over a frame still too wide:
+  // then the layout viewport is measured, which they leave alone.
+  function room() {
+    const zoom = openingRatio ? devicePixelRatio / openingRatio : 1;
+    const scaled = window.visualViewport && visualViewport.scale !== 1;
+    const root = document.documentElement;
+    return { width: (scaled ? root.clientWidth : innerWidth) * zoom,
+             height: (scaled ? root.clientHeight : innerHeight) * zoom };
+  }
+
+  // The largest scale in steps of 0.25 at which the window and its title bar fit the room; never
+  // below 1 where it fits at 1. Where it does not (a phone), the window takes all the room there is,
+  // margins included, at whatever scale that is.
   function fittingScale(width, height) {
     if (fixedScale) return fixedScale;
     const title = element('titlebar').offsetHeight || 24;
-    const room = (scale) => width * scale + 2 * FRAME_MARGIN <= innerWidth &&
-                            height * scale + title + 2 * FRAME_MARGIN <= innerHeight;
-    let scale = 1;
-    if (room(1)) {
-      while (room(scale + SCALE_STEP)) scale += SCALE_STEP;
-    } else {
-      while (scale > SCALE_STEP && !room(scale)) scale -= SCALE_STEP;
+    const { width: roomWidth, height: roomHeight } = room();
+    const fits = (scale) => width * scale + 2 * FRAME_MARGIN <= roomWidth &&
+                            height * scale + title + 2 * FRAME_MARGIN <= roomHeight;
+    if (!fits(1)) {
+      const whole = Math.min((roomWidth - FRAME_BORDER) / width, (roomHeight - title - FRAME_BORDER) / height);
+      return Math.max(SCALE_STEP, Math.floor(whole * 1000) / 1000);
     }
+    let scale = 1;
+    while (fits(scale + SCALE_STEP)) scale += SCALE_STEP;
     return scale;
+  }
+
+  // Upright on a phone the window is too small to touch: the page asks for the device to be turned.
+  function showTurnHint(scale) {
+    const { width: roomWidth, height: roomHeight } = room();
+    element('turn-hint').hidden = !shown || fixedScale !== null || roomHeight <= roomWidth || scale >= 1;
   }
 
   // The drag icon as the mouse pointer, grown with the window by whole steps so that it stays crisp.
@@ -78,6 +123,7 @@ const MetriaPage = (() => {
     };
     canvas.addEventListener('pointerdown', (event) => {
       event.preventDefault();
+      if (event.isPrimary && event.button < CLICKING_BUTTONS) keysInUse = false;
       // The pointer stays with the window while a button is held, as on the desktop.
       canvas.setPointerCapture(event.pointerId);
       send(1, event);
@@ -94,10 +140,32 @@ const MetriaPage = (() => {
     }
     element('close').addEventListener('click', () => call('_web_close_box'));
     addEventListener('resize', () => {
-      if (running && shown && fittingScale(shown.width, shown.height) * devicePixelRatio !==
-          cssScale * devicePixelRatio) {
-        call('_web_viewport_changed');
-      }
+      if (!shown) return;
+      const scale = fittingScale(shown.width, shown.height);
+      showTurnHint(scale);
+      if (running && scale * devicePixelRatio !== deviceScale) call('_web_viewport_changed');
+    });
+  }
+
+  // Keys reach the program from the layer's elements (layer.js), and from the page itself while
+  // nothing has the focus during a run, before the first key or after a click on the window: Tab
+  // then enters the window, unless it has nothing to focus, when it goes on to the page.
+  function listenToKeys() {
+    MetriaLayer.attach(layer, element('announcer'), {
+      focus: (control, index) => callOnControl('web_focus_control', control, index),
+      activate: (control, index) => callOnControl('web_activate_control', control, index),
+      key,
+      keysUnused: () => !keysInUse,
+    });
+    document.addEventListener('keydown', (event) => {
+      const code = MetriaLayer.KEYS[event.key];
+      if (code === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
+      if (!running || !shown || (event.target !== document.body && event.target !== canvas)) return;
+      if (code === MetriaLayer.KEYS.Tab && !MetriaLayer.hasFocusedNode()) return;
+      event.preventDefault();
+      key(code, event.shiftKey);
+      // A key that left the program's focus where it was publishes nothing: the page follows anyway.
+      MetriaLayer.followFocus();
     });
   }
 
@@ -107,7 +175,9 @@ const MetriaPage = (() => {
     element('ended').hidden = true;
     MetriaCues.start();
     running = true;
-    call('_web_start', seed);
+    keysInUse = false;
+    // Less motion, where the user asks for it: the turtle stands.
+    call('_web_start', seed, matchMedia('(prefers-reduced-motion: reduce)').matches ? 1 : 0);
   }
 
   async function prepare() {
@@ -133,6 +203,7 @@ const MetriaPage = (() => {
     MetriaCanvas.attach(canvas);
     makeDragCursor();
     listenToPointers();
+    listenToKeys();
     const ready = prepare();
     // The offline cache fetches every file of the build: only once the first screen's files are in,
     // so that it does not compete with them.
@@ -160,12 +231,19 @@ const MetriaPage = (() => {
       shown = { width, height };
       canvas.dataset.width = width;
       canvas.dataset.height = height;
+      openingRatio = openingRatio || devicePixelRatio;
       cssScale = fittingScale(width, height);
+      deviceScale = cssScale * devicePixelRatio;
       document.title = caption;
       element('caption').textContent = caption;
+      // Sized before it shows: a frame wider than a phone's screen, even for a moment, would have the
+      // browser zoom the page out.
+      canvas.style.width = width * cssScale + 'px';
+      canvas.style.height = height * cssScale + 'px';
+      showTurnHint(cssScale);
       frame.hidden = false;
       makeDragCursor();
-      return cssScale * devicePixelRatio;
+      return deviceScale;
     },
 
     sizeCanvas(width, height) {
@@ -173,11 +251,22 @@ const MetriaPage = (() => {
       canvas.height = height;
       canvas.style.width = width / devicePixelRatio + 'px';
       canvas.style.height = height / devicePixelRatio + 'px';
+      if (shown) MetriaLayer.scale(width / devicePixelRatio / shown.width);
     },
 
     hideWindow() {
       frame.hidden = true;
       shown = null;
+      MetriaLayer.clear();
+      showTurnHint(cssScale);
+    },
+
+    publishNodes(nodes) {
+      if (shown) MetriaLayer.publish(nodes, shown.width, shown.height);
+    },
+
+    announce(words) {
+      MetriaLayer.announce(words);
     },
 
     setDragCursor(dragging) {
@@ -190,16 +279,22 @@ const MetriaPage = (() => {
     },
 
     ended(message) {
+      const hadFocus = frame.contains(document.activeElement) || document.activeElement === document.body;
       running = false;
       clearTimeout(timer);
       timer = null;
       MetriaCues.haltAll();
       frame.hidden = true;
       shown = null;
+      MetriaLayer.clear();
+      showTurnHint(cssScale);
       document.title = 'メトリア';
       element('fatal').textContent = message;
       element('fatal').hidden = !message;
       element('ended').hidden = false;
+      // The window's elements went with it: the end is said, and the focus waits on the way back.
+      MetriaLayer.announce(element('ended-message').textContent + (message ? ' ' + message : ''));
+      if (hadFocus) element('restart').focus({ preventScroll: true });
     },
 
     init,

@@ -1,0 +1,194 @@
+// The window's meaning as real elements over the canvas, for screen readers, switches and the
+// keyboard: one element per node the program publishes, placed over its control, and a live region
+// for what the program announces. The layer is transparent and takes no pointer: what a mouse, a
+// finger or a pen does still reaches the canvas, and the program draws its own focus ring.
+'use strict';
+
+const MetriaLayer = (() => {
+  // The keys the program takes, in the order of its Key (main.cpp's web_key).
+  const KEYS = { Tab: 0, Enter: 1, ' ': 2, Escape: 3, ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7 };
+  const TAGS = { heading: 'h2', text: 'p', status: 'p', image: 'div', button: 'button' };
+
+  // The screens' own colours give these words less than 4.5:1; where the user asks for more
+  // contrast, their elements show the words themselves (style.css, .strong).
+  const LOW_CONTRAST = [
+    (node) => node.role === 'text' && node.id === 'Label2:-1',  // a quiz's item, white on red
+    (node) => node.role === 'button' && node.name === '■メニュー',  // the menu spot in the pictures
+    (node) => node.role === 'text' && node.name === '接頭語を数にドラッグして下さい',
+  ];
+
+  let layer = null;
+  let region = null;
+  let program = null;  // { focus(name, index), activate(name, index), key(code, shift), keysUnused() }
+  const elements = new Map();  // key of a node -> its element
+  let focusedKey = null;  // the node the program has focused, as last published
+  let placingFocus = false;
+  let freshAnnouncement = true;
+
+  // Nodes without a control are the picture's words: they are told apart by their place in the list.
+  const keysOf = (nodes) => {
+    let words = 0;
+    return nodes.map((node) => node.id || 'picture:' + words++);
+  };
+  const controlOf = (key) => {
+    const colon = key.lastIndexOf(':');
+    return [key.slice(0, colon), Number(key.slice(colon + 1))];
+  };
+
+  // The game has the page's focus when an element of the layer has it, or nothing has.
+  function gameHasFocus() {
+    const active = document.activeElement;
+    return !active || active === document.body || layer.contains(active);
+  }
+
+  function placeFocus(element) {
+    if (document.activeElement === element) return;
+    placingFocus = true;
+    try { element.focus({ preventScroll: true }); } finally { placingFocus = false; }
+  }
+
+  function make(node, key) {
+    const element = document.createElement(TAGS[node.role] || 'p');
+    element.dataset.key = key;
+    element.dataset.role = node.role;
+    if (node.role === 'image') element.setAttribute('role', 'img');
+    if (node.role === 'button') {
+      element.type = 'button';
+      // Moved there by Tab or a screen reader: the program's focus follows.
+      element.addEventListener('focus', () => {
+        if (!placingFocus && key !== focusedKey) program.focus(...controlOf(key));
+      });
+      // Enter, Space and a screen reader's activation all arrive as a click.
+      element.addEventListener('click', () => program.activate(...controlOf(key)));
+    }
+    const said = document.createElement('span');
+    said.className = 'said';
+    element.append(said);
+    return element;
+  }
+
+  // An element brought up to date with its node, in place, so that focus stays on it.
+  function update(element, node, width, height) {
+    const words = node.state ? node.name + '、' + node.state : node.name;
+    if (node.role === 'image') {
+      element.setAttribute('aria-label', words);
+    } else if (element.firstChild.textContent !== words) {
+      element.firstChild.textContent = words;
+    }
+    const shown = node.shown || node.name;
+    const strong = LOW_CONTRAST.some((test) => test(node));
+    element.classList.toggle('strong', strong);
+    // What such an element shows is the screen's text; a screen reader has the node's words.
+    let visible = element.querySelector('.shown');
+    if (strong && !visible) {
+      visible = document.createElement('span');
+      visible.className = 'shown';
+      visible.setAttribute('aria-hidden', 'true');
+      element.append(visible);
+    } else if (!strong && visible) {
+      visible.remove();
+      visible = null;
+    }
+    if (visible && visible.textContent !== shown) visible.textContent = shown;
+    Object.assign(element.style, {
+      left: 100 * node.x / width + '%', top: 100 * node.y / height + '%',
+      width: 100 * node.w / width + '%', height: 100 * node.h / height + '%',
+    });
+    element.style.setProperty('--h', node.h);
+    element.style.setProperty('--w', node.w);
+    element.style.setProperty('--chars', Math.max(1, [...shown].length));
+    if (node.role !== 'button') return;
+    setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
+    setAttribute(element, 'aria-describedby', node.held ? 'held-note' : null);
+    setAttribute(element, 'data-state', node.state || null);
+  }
+
+  function setAttribute(element, name, value) {
+    if (value === null) element.removeAttribute(name);
+    else if (element.getAttribute(name) !== value) element.setAttribute(name, value);
+  }
+
+  return {
+    KEYS,
+
+    attach(layerElement, regionElement, programCalls) {
+      layer = layerElement;
+      region = regionElement;
+      program = programCalls;
+      // Arrows and Escape move and put back within the window; Tab and Shift+Tab are the browser's
+      // own over the buttons, whose order is the program's, and may leave the window.
+      layer.addEventListener('keydown', (event) => {
+        if (event.ctrlKey || event.altKey || event.metaKey) return;
+        const code = KEYS[event.key];
+        if (code === undefined) return;
+        if ((code === KEYS.Enter || code === KEYS[' ']) && event.repeat) {
+          event.preventDefault();  // a held key repeats only the moves, as on the desktop
+          return;
+        }
+        if (code === KEYS.Enter || code === KEYS[' ']) return;
+        // The first key only shows where the focus is, in the program, as on the desktop.
+        if (code === KEYS.Tab && !program.keysUnused()) return;
+        event.preventDefault();
+        program.key(code, event.shiftKey);
+      });
+    },
+
+    // The current window's nodes, in reading order; width and height: the window's, in the same pixels.
+    publish(nodes, width, height) {
+      const keys = keysOf(nodes);
+      const wanted = new Map(keys.map((key, i) => [key, nodes[i]]));
+      for (const [key, element] of elements) {
+        if (!wanted.has(key) || element.dataset.role !== wanted.get(key).role) {
+          element.remove();
+          elements.delete(key);
+        }
+      }
+      // Elements already there keep their order: only new ones are moved in, so focus stays put.
+      nodes.forEach((node, i) => {
+        let element = elements.get(keys[i]);
+        if (!element) {
+          element = make(node, keys[i]);
+          elements.set(keys[i], element);
+        }
+        if (layer.children[i] !== element) layer.insertBefore(element, layer.children[i] || null);
+        update(element, node, width, height);
+      });
+      const focused = nodes.findIndex((node) => node.focused);
+      focusedKey = focused < 0 ? null : keys[focused];
+      this.followFocus();
+    },
+
+    // DOM focus goes where the program's is, while the game has the page's focus.
+    followFocus() {
+      if (focusedKey !== null && gameHasFocus()) placeFocus(elements.get(focusedKey));
+    },
+
+    // The layer's scale: CSS pixels per pixel of the window (the words of .strong are sized by it).
+    scale(factor) {
+      layer.style.setProperty('--k', factor);
+    },
+
+    hasFocusedNode() {
+      return focusedKey !== null;
+    },
+
+    clear() {
+      for (const element of elements.values()) element.remove();
+      elements.clear();
+      focusedKey = null;
+    },
+
+    // Each sentence is a new element, so a screen reader speaks it even when it says what the one
+    // before said; the sentences of one moment of the program stay together.
+    announce(words) {
+      if (freshAnnouncement) {
+        region.replaceChildren();
+        freshAnnouncement = false;
+        queueMicrotask(() => { freshAnnouncement = true; });
+      }
+      const sentence = document.createElement('p');
+      sentence.textContent = words;
+      region.append(sentence);
+    },
+  };
+})();

@@ -142,14 +142,17 @@ void KeyboardFocus::move_in_group(Key arrow) {
 }
 
 // A held card is dropped where the focus is, as a released button drops it where the pointer is;
-// otherwise the focused control gets the press and the click a pointer gives it.
+// otherwise the focused control gets the press and the click a pointer gives it. A control that
+// takes no drop (■メニュー, another card's neighbour) first has the held card put back, then acts.
 void KeyboardFocus::act() {
   Control* target = m_focused;
   if (!target) return;
   DragSession& drag = m_window.drag();
-  if (drag.by_keys() && target == drag.source()) {
+  if (drag.by_keys() && (target == drag.source() || !target->handlers().drag_drop)) {
+    const bool on_held_card = target == drag.source();
     put_back();
-    return;
+    if (on_held_card || m_window.closed()) return;
+    move_to(target);
   }
   if (drag.active()) {
     drag.hover(target);

@@ -174,6 +174,17 @@ TEST(KeyboardPlay, AWholeDrillByKeyPicksUpPutsBackAndPlacesEveryCard) {
   EXPECT_FALSE(h.window().dragging());
   EXPECT_EQ(drill.TryCount, 0);
 
+  // A button that takes no drop puts the card back, then acts: ■メニュー leaves at once.
+  {
+    Harness other({.first_screen = ScreenId::DrillSmall});
+    other.key(Key::Tab);
+    other.key(Key::Enter);
+    tab_to(other, "Label6");
+    other.key(Key::Enter);
+    EXPECT_EQ(other.screen_id(), ScreenId::Menu);
+    EXPECT_EQ(other.host().announcements.back(), "メニュー");
+  }
+
   // A wrong place: one try, the card home again.
   h.key(Key::Enter);
   h.key(Key::Down);

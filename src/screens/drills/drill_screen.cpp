@@ -208,6 +208,10 @@ void DrillScreen::ShowResult() {
 
 void DrillScreen::Label6_Click() { GoTo(ScreenId::Menu); }
 
-void DrillScreen::Label7_Click() { Form_Load(); }
+// A new game says so, as a new window does.
+void DrillScreen::Label7_Click() {
+  Form_Load();
+  Announce(m_definition.caption);
+}
 
 }  // namespace metria

@@ -262,7 +262,11 @@ void QuizScreen::ShowResult() {
   control("Image9").set_visible(true);
 }
 
-void QuizScreen::Label11_Click() { Form_Load(); }
+// A new game says so, as a new window does.
+void QuizScreen::Label11_Click() {
+  Form_Load();
+  Announce(definition().caption);
+}
 
 void QuizScreen::Label4_Click() { GoTo(ScreenId::Menu); }
 

@@ -26,17 +26,6 @@ NodeRole role_of(const Control& control) {
   return control.kind() == ControlKind::Image ? NodeRole::Image : NodeRole::Text;
 }
 
-const char* role_word(NodeRole role) {
-  switch (role) {
-    case NodeRole::Heading: return "heading";
-    case NodeRole::Text: return "text";
-    case NodeRole::Status: return "status";
-    case NodeRole::Image: return "image";
-    case NodeRole::Button: return "button";
-  }
-  return "";
-}
-
 }  // namespace
 
 std::vector<SemanticNode> describe(const Window& window) {
@@ -73,6 +62,17 @@ std::vector<SemanticNode> describe(const Window& window) {
   std::stable_sort(nodes.begin(), nodes.end(),
                    [&](const SemanticNode& a, const SemanticNode& b) { return order_of(a) < order_of(b); });
   return nodes;
+}
+
+const char* role_word(NodeRole role) {
+  switch (role) {
+    case NodeRole::Heading: return "heading";
+    case NodeRole::Text: return "text";
+    case NodeRole::Status: return "status";
+    case NodeRole::Image: return "image";
+    case NodeRole::Button: return "button";
+  }
+  return "";
 }
 
 std::string listing(const std::vector<SemanticNode>& nodes) {

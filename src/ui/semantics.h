@@ -29,6 +29,9 @@ struct SemanticNode {
 // The picture's words, then the visible controls that mean something, in reading order.
 std::vector<SemanticNode> describe(const Window& window);
 
+// The role as a word: "heading", "text", "status", "image", "button".
+const char* role_word(NodeRole role);
+
 // One line per node, as the tests list it: "button 科学の単位 [focused]".
 std::string listing(const std::vector<SemanticNode>& nodes);
 

@@ -50,17 +50,6 @@ void WebHost::redraw_all() {
 
 namespace {
 
-const char* role_name(NodeRole role) {
-  switch (role) {
-    case NodeRole::Heading: return "heading";
-    case NodeRole::Text: return "text";
-    case NodeRole::Status: return "status";
-    case NodeRole::Image: return "image";
-    case NodeRole::Button: return "button";
-  }
-  return "text";
-}
-
 // A JSON string literal: quotes, backslashes and control characters escaped; UTF-8 as it is.
 std::string quoted(std::string_view text) {
   std::string out = "\"";
@@ -94,7 +83,7 @@ void WebHost::send_nodes() {
     const PixelRect box = to_pixels(node.rect);
     if (json.size() > 1) json += ",";
     json += "{\"id\":" + quoted(node.control.empty() ? "" : node.control + ":" + std::to_string(node.index)) +
-            ",\"role\":\"" + role_name(node.role) + "\",\"name\":" + quoted(node.name) +
+            ",\"role\":\"" + role_word(node.role) + "\",\"name\":" + quoted(node.name) +
             ",\"x\":" + std::to_string(box.x) + ",\"y\":" + std::to_string(box.y) + ",\"w\":" +
             std::to_string(box.w) + ",\"h\":" + std::to_string(box.h) +
             ",\"focused\":" + (node.focused ? "true" : "false") + ",\"disabled\":" +

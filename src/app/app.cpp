@@ -100,24 +100,22 @@ void App::fail(const std::string& message) {
 
 void App::pointer_event(Window& window, const PointerEvent& event) {
   if (!is_live(window)) return;
-  if (event.action == PointerAction::Press) {
-    m_keys_in_use = false;
-    for (const Loaded& l : m_loaded) l.window->focus().show_ring(false);
-  }
+  if (event.action == PointerAction::Press) set_keys_in_use(false);
   dispatch([&] { window.pointer_event(event); });
 }
 
 void App::key_event(Window& window, const KeyEvent& event) {
   if (!is_live(window)) return;
+  // The window's focus shows its ring itself: a first key only shows where the focus is.
   m_keys_in_use = true;
   dispatch([&] { window.key_event(event); });
 }
 
-// Moving and acting through a platform's elements comes from the keys of a screen reader or a
-// switch: the focus ring shows, as after any key.
-void App::keys_in_use() {
-  m_keys_in_use = true;
-  for (const Loaded& l : m_loaded) l.window->focus().show_ring(true);
+// The ring shows in every window from a key on (moving and acting through a platform's elements
+// comes from the keys of a screen reader or a switch), and goes at a pointer press.
+void App::set_keys_in_use(bool in_use) {
+  m_keys_in_use = in_use;
+  for (const Loaded& l : m_loaded) l.window->focus().show_ring(in_use);
 }
 
 // A control the window no longer has (an element left over from an earlier frame) is ignored.
@@ -125,7 +123,7 @@ void App::focus_control(Window& window, std::string_view name, int index) {
   if (!is_live(window)) return;
   Control* control = window.find_if_present(name, index);
   if (!control) return;
-  keys_in_use();
+  set_keys_in_use(true);
   dispatch([&] { window.focus().focus_on(*control); });
 }
 
@@ -133,7 +131,7 @@ void App::activate_control(Window& window, std::string_view name, int index) {
   if (!is_live(window)) return;
   Control* control = window.find_if_present(name, index);
   if (!control) return;
-  keys_in_use();
+  set_keys_in_use(true);
   dispatch([&] {
     window.focus().focus_on(*control);
     if (window.focus().focused() == control) window.focus().act();
@@ -148,11 +146,13 @@ std::optional<std::int64_t> App::step(std::int64_t now) {
     Window& window = *l.window;
     if (window.drag_cursor() != Icon::None) pointer = window.drag_cursor();
     if (window.needs_redraw() && m_services.host.draw(window)) window.mark_drawn();
+    std::vector<std::string> announcements = window.take_announcements();
+    if (!m_services.host.reads_nodes()) continue;
     if (std::vector<SemanticNode> nodes = describe(window); nodes != l.published) {
       m_services.host.publish(window, nodes);
       l.published = std::move(nodes);
     }
-    for (const std::string& words : window.take_announcements()) m_services.host.announce(words);
+    for (const std::string& words : announcements) m_services.host.announce(words);
   }
   m_services.host.show_pointer(pointer);
   return next_timer_due();

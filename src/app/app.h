@@ -92,7 +92,7 @@ class App final : public AppContext {
   };
 
   Screen& screen_object(ScreenId id);
-  void keys_in_use();
+  void set_keys_in_use(bool in_use);
   bool is_live(const Window& window) const;
   // Runs one event's handler to completion, then applies what it left behind: windows it
   // unloaded are destroyed, and the program ends when none is loaded any more.

@@ -26,7 +26,9 @@ class WindowHost {
   // The pointer's shape: the drag icon while the pointer carries a card, the arrow for None.
   virtual void show_pointer(Icon drag_icon) = 0;
   // What a screen reader is told: the window's nodes when they changed, and short words on what
-  // changed without the focus moving. A platform without a screen reader bridge ignores both.
+  // changed without the focus moving. A platform without a screen reader bridge reads neither, and
+  // the frame's step then spends nothing on them.
+  virtual bool reads_nodes() const { return false; }
   virtual void publish(const Window& /*window*/, const std::vector<SemanticNode>& /*nodes*/) {}
   virtual void announce(const std::string& /*words*/) {}
   // A message for the user; the program ends right after it.

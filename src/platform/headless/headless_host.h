@@ -15,6 +15,7 @@ class HeadlessHost final : public WindowHost {
   // Nothing is drawn: the window stays marked as changed for a test's or benchmark's own canvas.
   bool draw(Window&) override { return false; }
   void show_pointer(Icon) override {}
+  bool reads_nodes() const override { return true; }
   void publish(const Window&, const std::vector<SemanticNode>& published) override { nodes = published; }
   void announce(const std::string& words) override { announcements.push_back(words); }
   void show_fatal_error(const std::string& message) override { fatal_messages.push_back(message); }

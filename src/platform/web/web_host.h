@@ -19,6 +19,7 @@ class WebHost final : public WindowHost {
   void show_pointer(Icon drag_icon) override;
   // The page mirrors the current window's nodes as elements over the canvas, and speaks the
   // announcements through its live region.
+  bool reads_nodes() const override { return true; }
   void publish(const Window& window, const std::vector<SemanticNode>& nodes) override;
   void announce(const std::string& words) override;
   void show_fatal_error(const std::string& message) override;

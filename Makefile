@@ -22,7 +22,11 @@ WEB_BUILD ?= build-web
 WEB_OBJ   ?= build-web-obj
 WEB_PACKAGES = cmake make emscripten python3 python3-fonttools python3-brotli fontconfig \
                fonts-ipafont-mincho fonts-ipafont-gothic
-WEB_TEST_PACKAGES = chromium
+# The three engines of the browser suite, a display for WebKit and a sound server with no device.
+WEB_TEST_PACKAGES = chromium firefox-esr webkit2gtk-driver xvfb pulseaudio
+WEB_ENGINES ?= chromium firefox webkit
+# Every browser test file but the one that compares the engines, which drives all three itself.
+WEB_TESTS = $(filter-out layout.test.js,$(notdir $(wildcard tests/web/*.test.js)))
 # emscripten's optimiser finds acorn through NODE_PATH.
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 
@@ -115,10 +119,16 @@ tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 	@command -v npm >/dev/null || tools/install_packages.sh npm
 	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
 
-# The browser suite: the real page in Debian's headless Chromium.
+# The browser suite: the real page in Debian's Chromium and Firefox ESR (headless) and WebKitGTK
+# (under Xvfb), each engine in turn, then the layout compared across the three.
 test-web: web tests/web/node_modules/.package-lock.json
 	@tools/install_packages.sh $(WEB_TEST_PACKAGES)
-	cd tests/web && METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) node --test --test-concurrency=1
+	@cd tests/web && for engine in $(WEB_ENGINES); do \
+	  echo "== the browser suite in $$engine"; \
+	  METRIA_WEB_ENGINE=$$engine METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) \
+	    node --test --test-concurrency=1 $(WEB_TESTS) || exit 1; \
+	done
+	cd tests/web && METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) node --test layout.test.js
 
 # Transfer sizes, start-up, event latency, idle CPU, memory and timer rhythm of the web build.
 bench-web: web tests/web/node_modules/.package-lock.json

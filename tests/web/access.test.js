@@ -3,15 +3,15 @@
 // violation on the start page or any screen, and Lighthouse's accessibility score.
 'use strict';
 
-const { test, before, after } = require('node:test');
+const { before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { AxePuppeteer } = require('@axe-core/puppeteer');
 const w = require('./lib');
 
 const SPEED = 4;  // the program's timers run four times as fast: these tests wait on them, not time them
-let server, chromium;
-before(async () => { server = await w.serve(); chromium = await w.browser(); });
-after(async () => { await chromium.close(); server.stop(); });
+let server, browser;
+before(async () => { server = await w.serve(); browser = await w.browser(); });
+after(async () => { await browser.close(); server.stop(); });
 
 const press = async (page, name) => w.axPress(page, await w.axFind(page, 'button', name));
 
@@ -26,8 +26,8 @@ async function menuShown(page) {
   await w.axFind(page, 'button', 'おわり');
 }
 
-test('through the accessibility tree: every screen found and acted on by name, none with an axe violation', async (t) => {
-  const page = await w.open(chromium, server.url, { query: '?scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
+w.test('through the accessibility tree: every screen found and acted on by name, none with an axe violation', ['devtools'], async (t) => {
+  const page = await w.open(browser, server.url, { query: '?scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
   await page.waitForSelector('#start', { visible: true });
   const seen = [['start page', await violations(page)]];
   await press(page, 'はじめる');
@@ -91,8 +91,8 @@ test('through the accessibility tree: every screen found and acted on by name, n
   await page.close();
 });
 
-test('a drill completed through the layer alone: each card\'s element, then a place\'s, focused and pressed Enter on', async () => {
-  const page = await w.open(chromium, server.url,
+w.test('a drill completed through the layer alone: each card\'s element, then a place\'s, focused and pressed Enter on', ['devtools'], async () => {
+  const page = await w.open(browser, server.url,
                             { query: '?autostart&scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
   await menuShown(page);
   await press(page, '接頭語（日本）');
@@ -131,16 +131,16 @@ test('a drill completed through the layer alone: each card\'s element, then a pl
 
 // Lighthouse's page-wide audits (title, language, viewport) and its axe rules: on the start page, and
 // on a running screen (axe-core alone covers every screen above).
-test('Lighthouse: accessibility 100 on the start page and on a quiz answered', async (t) => {
+w.test('Lighthouse: accessibility 100 on the start page and on a quiz answered', ['devtools'], async (t) => {
   const { default: lighthouse, snapshot } = await import('lighthouse');
   const flags = { onlyCategories: ['accessibility'], logLevel: 'error' };
   const scores = [];
-  const page = await chromium.newPage();
+  const page = await browser.newPage();
   const start = await lighthouse(server.url + '?seed=7', flags, undefined, page);
   scores.push(['start page', start.lhr.categories.accessibility.score]);
   await page.close();
 
-  const running = await w.open(chromium, server.url,
+  const running = await w.open(browser, server.url,
                                { query: '?autostart&scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
   await menuShown(running);
   await press(running, '科学の単位');

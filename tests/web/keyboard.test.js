@@ -3,15 +3,15 @@
 // says at each step.
 'use strict';
 
-const { test, before, after } = require('node:test');
+const { before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const w = require('./lib');
 
 const SPEED = 4;  // the program's timers run four times as fast: these tests wait on them, not time them
-let server, chromium;
-before(async () => { server = await w.serve(); chromium = await w.browser(); });
-after(async () => { await chromium.close(); server.stop(); });
+let server, browser;
+before(async () => { server = await w.serve(); browser = await w.browser(); });
+after(async () => { await browser.close(); server.stop(); });
 
 // Every key pressed, with the title after it and what the live region said until the next key.
 // METRIA_WEB_TRANSCRIPT names a file to write it to.
@@ -98,8 +98,8 @@ async function playDrill(page, log) {
   }
 }
 
-test('the keys alone: every screen, a quiz answered right and wrong, a drill to its result, ■再挑戦, ■メニュー, おわり', async () => {
-  const page = await w.open(chromium, server.url, { query: '?scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
+w.test('the keys alone: every screen, a quiz answered right and wrong, a drill to its result, ■再挑戦, ■メニュー, おわり', async () => {
+  const page = await w.open(browser, server.url, { query: '?scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
   await page.waitForSelector('#start', { visible: true });
   await page.waitForFunction(() => typeof Module !== 'undefined' && Module.calledRun);
   const log = transcript(page);
@@ -119,7 +119,7 @@ test('the keys alone: every screen, a quiz answered right and wrong, a drill to 
   assert.match(first, first.startsWith('×') ? WRONG : RIGHT);
   const rightAnswer = /正解は　([^。、]+)/.exec(first);
   if (rightAnswer) {
-    assert.ok(await page.$(`aria/${rightAnswer[1]}、正解`), 'the right answer says so after a wrong one');
+    await w.waitButton(page, `${rightAnswer[1]}、正解`, 3000);  // the right answer says so after a wrong one
   }
   await w.release(page);
   await keyTo(page, log, '■メニュー');
@@ -196,7 +196,7 @@ test('the keys alone: every screen, a quiz answered right and wrong, a drill to 
   const lines = await log.write();
   assert.ok(lines.length > 40);
   assert.equal(await page.evaluate(() => window.pointer_events), 0, 'no pointer event at all');
-  assert.deepEqual(page.errors, []);
+  assert.deepEqual(await page.errors(), []);
   await page.close();
 });
 
@@ -211,8 +211,8 @@ const PAGE_KEYS = [
    'moved'],
 ];
 
-test('keys from the page itself: into the window while nothing has the focus, and out of it by Tab', async () => {
-  const page = await w.open(chromium, server.url,
+w.test('keys from the page itself: into the window while nothing has the focus, and out of it by Tab', async () => {
+  const page = await w.open(browser, server.url,
                             { query: '?autostart&scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
   for (const [why, from, keys, expected] of PAGE_KEYS) {
     await page.goto(server.url + '?autostart&scale=1&seed=7');
@@ -240,6 +240,6 @@ test('keys from the page itself: into the window while nothing has the focus, an
       assert.equal(await w.focusedName(page), expected, why);
     }
   }
-  assert.deepEqual(page.errors, []);
+  assert.deepEqual(await page.errors(), []);
   await page.close();
 });

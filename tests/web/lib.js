@@ -1,44 +1,88 @@
-// What every browser test needs: the web build served on 127.0.0.1 by python3's http.server,
-// Debian's Chromium headless through puppeteer-core, and the program's window read back from the
-// page (title, canvas pixels in definition pixels, clicks and drags at definition pixels, the
-// layer's focused element and what the live region said).
+// What every browser test needs: the web build served on 127.0.0.1, the engine the run is for
+// (METRIA_WEB_ENGINE: chromium, firefox or webkit) with an empty profile, and the program's window
+// read back from the page (title, canvas pixels in definition pixels, clicks and drags at definition
+// pixels, the layer's focused element and what the live region said). Chromium and Firefox are
+// driven by puppeteer-core (Firefox over WebDriver BiDi), WebKit through webkit.js.
 'use strict';
 
 const { spawn } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
+const nodeTest = require('node:test');
 const puppeteer = require('puppeteer-core');
+const server = require('./server');
+const webkit = require('./webkit');
 
 const BUILD = path.resolve(process.env.METRIA_WEB_BUILD || path.join(__dirname, '../../build-web'));
+const ENGINE = process.env.METRIA_WEB_ENGINE || 'chromium';
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+const FIREFOX = process.env.FIREFOX || '/usr/bin/firefox-esr';
 const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                         '--disable-background-networking', '--disable-component-update', '--disable-sync',
                         '--autoplay-policy=no-user-gesture-required'];
+// Sound without a gesture, and no calls to the network that this machine does not have.
+const FIREFOX_PREFS = { 'media.autoplay.default': 0, 'media.autoplay.block-webaudio': false,
+                        'app.update.enabled': false, 'browser.shell.checkDefaultBrowser': false,
+                        'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false };
 
-// A static server for the build on a free port; stop() ends it.
-function serve(folder = BUILD) {
-  return new Promise((resolve, reject) => {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
-                         { stdio: ['ignore', 'pipe', 'ignore'] });  // its request log would fill an unread pipe
-    let said = '';
-    server.stdout.on('data', (chunk) => {
-      said += chunk;
-      const port = /port (\d+)/.exec(said);
-      if (port) resolve({ url: `http://127.0.0.1:${port[1]}/`, stop: () => server.kill() });
-    });
-    server.on('exit', (code) => reject(new Error('http.server ended: ' + code)));
-  });
+// What a test needs that an engine's driver cannot give here, and why. Such a test says so in that
+// engine's run, with the reason, and does not run there.
+const LACKING = {
+  firefox: {
+    devtools: "it reads Chromium's DevTools protocol (the accessibility tree, media emulation, Lighthouse)",
+  },
+  webkit: {
+    devtools: "it reads Chromium's DevTools protocol (the accessibility tree, media emulation, Lighthouse)",
+    device: 'WebKitWebDriver sets neither the device pixel ratio nor a phone\'s viewport',
+    touch: 'WebKitWebDriver delivers touch actions as a mouse',
+  },
+};
+
+// node:test's test(), run in this engine unless it needs what the engine lacks.
+function test(name, needs, fn) {
+  if (typeof needs === 'function') return nodeTest.test(name, needs);
+  const lacking = needs.map((need) => (LACKING[ENGINE] || {})[need]).filter(Boolean);
+  return nodeTest.test(name, lacking.length ? { skip: `not in ${ENGINE}: ${lacking.join('; ')}` } : {}, fn);
 }
 
-// A fresh browser with an empty profile; close() removes the profile too.
-async function browser(extraFlags = []) {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'metria-chromium-'));
-  const instance = await puppeteer.launch({
-    executablePath: CHROMIUM,
-    args: [...CHROMIUM_FLAGS, ...extraFlags, `--user-data-dir=${profile}`],
-    headless: true,
-  });
+// A static server for the build (server.js) on a free port; stop() ends it. For WebKit, and where
+// asked (forEveryEngine), it gives each page the head script that webkit.js needs.
+function serve(folder = BUILD, { forEveryEngine = false, ...options } = {}) {
+  const forWebKit = ENGINE === 'webkit' || forEveryEngine;
+  return server.serve(folder, forWebKit ? { ...webkit.serverOptions, ...options } : options);
+}
+
+// A PulseAudio server with a null sink, for Firefox and WebKit, which start no sound without a device.
+let soundServer = null;
+function nullSink() {
+  if (soundServer) return soundServer;
+  const runtime = fs.mkdtempSync(path.join(os.tmpdir(), 'metria-pulse-'));
+  const socket = path.join(runtime, 'native');
+  const pulse = spawn('pulseaudio', ['-n', '--daemonize=no', '--exit-idle-time=-1', '--disable-shm=yes',
+                                     '--load=module-null-sink sink_name=metria_null',
+                                     `--load=module-native-protocol-unix socket=${socket} auth-anonymous=1`],
+                      { env: { ...process.env, XDG_RUNTIME_DIR: runtime, HOME: runtime }, stdio: 'ignore' });
+  pulse.unref();  // the run ends when its tests do, and takes the server with it
+  process.on('exit', () => { pulse.kill(); fs.rmSync(runtime, { recursive: true, force: true }); });
+  soundServer = (async () => {
+    for (let k = 0; k < 100 && !fs.existsSync(socket); k++) await sleep(50);
+    return `unix:${socket}`;
+  })();
+  return soundServer;
+}
+
+// A fresh browser of the run's engine, or of the one named, with an empty profile; close() removes
+// the profile too.
+async function browser(engine = ENGINE) {
+  const sound = { ...process.env, PULSE_SERVER: await nullSink() };
+  if (engine === 'webkit') return webkit.launch(sound);
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `metria-${engine}-`));
+  const options = engine === 'firefox'
+    ? { browser: 'firefox', executablePath: FIREFOX, userDataDir: profile, extraPrefsFirefox: FIREFOX_PREFS,
+        env: sound }
+    : { executablePath: CHROMIUM, args: [...CHROMIUM_FLAGS, `--user-data-dir=${profile}`] };
+  const instance = await puppeteer.launch({ ...options, headless: true });
   const close = instance.close.bind(instance);
   instance.close = async () => { await close(); fs.rmSync(profile, { recursive: true, force: true }); };
   return instance;
@@ -49,10 +93,13 @@ async function browser(extraFlags = []) {
 async function open(browserInstance, url, { viewport = { width: 1024, height: 768, deviceScaleFactor: 1 },
                                           query = '?autostart&scale=1', setup, speed } = {}) {
   const page = await browserInstance.newPage();
-  page.warnings = [];
-  page.errors = [];
-  page.on('console', (message) => { if (message.type() === 'warn') page.warnings.push(message.text()); });
-  page.on('pageerror', (error) => page.errors.push(error.message));
+  if (!page.warnings) {
+    const warnings = [], errors = [];
+    page.on('console', (message) => { if (message.type() === 'warn') warnings.push(message.text()); });
+    page.on('pageerror', (error) => errors.push(error.message));
+    page.warnings = async () => warnings;
+    page.errors = async () => errors;
+  }
   await page.setViewport(viewport);
   if (speed) await quicken(page, speed);
   if (setup) await setup(page);
@@ -159,7 +206,9 @@ async function recordFrames(page) {
       return drawn;
     };
     MetriaCanvas.drawText = (face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch) => {
-      if (current()) current().texts.push({ text, rgb: [r, g, b], pixels: px, ...box(cx, cy, cw, ch) });
+      // drawn: where the line's top-left is, and the width the program was given for it.
+      const drawn = { ...box(x, y, MetriaCanvas.textWidth(face, px, text), 0), bold };
+      if (current()) current().texts.push({ text, rgb: [r, g, b], pixels: px, ...box(cx, cy, cw, ch), drawn });
       return drawText(face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch);
     };
   });
@@ -225,6 +274,13 @@ function waitButton(page, name, timeout = 10000) {
     .find((b) => b.querySelector('.said').textContent === n), { timeout, polling: 20 }, name);
 }
 
+// Presses the layer's button with this name as a click on it would, once there is one.
+async function pressButton(page, name) {
+  await waitButton(page, name);
+  await page.evaluate((n) => [...document.querySelectorAll('#layer button')]
+    .find((b) => b.querySelector('.said').textContent === n).click(), name);
+}
+
 // Media features as the user's system would set them ({ 'prefers-contrast': 'more' }); through CDP,
 // since puppeteer's own call knows only some of them.
 async function emulateMedia(page, features) {
@@ -269,6 +325,6 @@ async function axPress(page, node) {
   await page.cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
 }
 
-module.exports = { BUILD, serve, browser, open, hold, release, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
+module.exports = { BUILD, ENGINE, test, serve, browser, open, hold, release, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
                    lastFrame, waitFrame, textAt, sleep, keepSaid, saidCount, waitSaid, focusedName,
-                   waitButton, emulateMedia, axTree, axFind, axFocus, axPress };
+                   waitButton, pressButton, emulateMedia, axTree, axFind, axFocus, axPress };

@@ -3,7 +3,6 @@
 // licence page, reached by keyboard and opened with no server.
 'use strict';
 
-const { test } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
@@ -22,7 +21,7 @@ function nameRecords(face) {
   return JSON.parse(execFileSync('/usr/bin/python3', ['-c', script, face], { encoding: 'utf8' }));
 }
 
-test('every shipped face has a name of its own in every name record', () => {
+w.test('every shipped face has a name of its own in every name record', () => {
   const faces = fs.readdirSync(path.join(w.BUILD, 'fonts')).filter((file) => file.endsWith('.woff2')).sort();
   assert.deepEqual(faces, ['gothic.woff2', 'mincho.woff2']);
   for (const [face, family] of [['mincho.woff2', 'Metria Mincho'], ['gothic.woff2', 'Metria Gothic']]) {
@@ -32,7 +31,7 @@ test('every shipped face has a name of its own in every name record', () => {
   }
 });
 
-test("the licence texts are in the build, filled in, and in the offline cache's list", () => {
+w.test("the licence texts are in the build, filled in, and in the offline cache's list", () => {
   const ipa = read('fonts/IPA_Font_License_Agreement_v1.0.txt');
   for (const part of ['IPAフォントライセンスv1.0', '第３条', 'IPA Font License Agreement v1.0',
                       'Article 3 (Restriction)']) {
@@ -48,10 +47,10 @@ test("the licence texts are in the build, filled in, and in the offline cache's 
   for (const file of LICENCE_FILES) assert.ok(cached.includes(file), `${file} is in the offline cache`);
 });
 
-test('the start panel links to the licence page by keyboard, with a visible focus, even offline', async () => {
+w.test('the start panel links to the licence page by keyboard, with a visible focus, even offline', async () => {
   const server = await w.serve();
-  const chromium = await w.browser();
-  const page = await w.open(chromium, server.url, { query: '' });
+  const browser = await w.browser();
+  const page = await w.open(browser, server.url, { query: '' });
   await page.waitForSelector('#start', { visible: true });
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 });
@@ -71,6 +70,6 @@ test('the start panel links to the licence page by keyboard, with a visible focu
     back: [...document.querySelectorAll('a[href="./"]')].length,
   }));
   assert.deepEqual(shown, { lang: 'ja', headings: ['H1', 'H2', 'H2', 'H3', 'H3'], english: 2, back: 2 });
-  assert.deepEqual(page.errors, []);
-  await chromium.close();
+  assert.deepEqual(await page.errors(), []);
+  await browser.close();
 });

@@ -3,17 +3,17 @@
 // more contrast and forced colours, and less motion.
 'use strict';
 
-const { test, before, after } = require('node:test');
+const { before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const w = require('./lib');
 
 const SPEED = 4;  // the program's timers run four times as fast where a test waits on them
-let server, chromium;
-before(async () => { server = await w.serve(); chromium = await w.browser(); });
-after(async () => { await chromium.close(); server.stop(); });
+let server, browser;
+before(async () => { server = await w.serve(); browser = await w.browser(); });
+after(async () => { await browser.close(); server.stop(); });
 
 async function menuReady(options = {}) {
-  const page = await w.open(chromium, server.url,
+  const page = await w.open(browser, server.url,
                              { query: '?autostart&scale=1&seed=7', setup: w.keepSaid, speed: SPEED, ...options });
   await w.waitTitle(page, 'メニュー');
   await w.waitButton(page, 'おわり');
@@ -22,11 +22,11 @@ async function menuReady(options = {}) {
 
 // The first question answered wrong; the program is then held still until release().
 async function quizAnsweredWrong(page) {
-  await w.axPress(page, await w.axFind(page, 'button', '科学の単位'));
+  await w.pressButton(page, '科学の単位');
   await w.waitSaid(page, /^問題　/);
   const from = await w.saidCount(page);
   await w.hold(page);
-  await w.axPress(page, await w.axFind(page, 'button', '長　さ'));
+  await w.pressButton(page, '長　さ');
   assert.match(await w.waitSaid(page, /^[○×]/, from), /^×/, 'seed 7 asks something other than a length first');
 }
 
@@ -42,11 +42,11 @@ function geometry(page) {
   });
 }
 
-test('the layer paints nothing and takes no pointer: the same pixels without it, the canvas under every point', async () => {
+w.test('the layer paints nothing and takes no pointer: the same pixels without it, the canvas under every point', async () => {
   const page = await menuReady();
   await quizAnsweredWrong(page);
   // The layer holds an element for every node, the right answer among them.
-  assert.ok(await page.$('aria/面　積、正解'));
+  await w.waitButton(page, '面　積、正解', 3000);
   const withLayer = await page.screenshot();
   await page.evaluate(() => { document.getElementById('layer').style.display = 'none'; });
   const without = await page.screenshot();
@@ -62,7 +62,7 @@ test('the layer paints nothing and takes no pointer: the same pixels without it,
 });
 
 // Browser zoom as the page sees it: the viewport's CSS pixels divided, devicePixelRatio multiplied.
-test('browser zoom enlarges the window: at 200 % its CSS size stays, its pixels double, the page scrolls', async () => {
+w.test('browser zoom enlarges the window: at 200 % its CSS size stays, its pixels double, the page scrolls', ['device'], async () => {
   const page = await menuReady({ query: '?autostart&seed=7' });
   // Zoom, the viewport it leaves, the window's CSS scale then (the menu is 639 × 400), and whether the page scrolls.
   const zooms = [
@@ -84,7 +84,7 @@ test('browser zoom enlarges the window: at 200 % its CSS size stays, its pixels 
   await page.close();
 });
 
-test('a phone upright shows the hint to turn it; on its side the window takes all the height', async () => {
+w.test('a phone upright shows the hint to turn it; on its side the window takes all the height', ['device'], async () => {
   const phone = { deviceScaleFactor: 3, isMobile: true, hasTouch: true };
   const page = await menuReady({ query: '?autostart&seed=7', viewport: { width: 390, height: 844, ...phone } });
   // How the device is held, its viewport, whether the hint shows, and the window's width or its
@@ -145,7 +145,7 @@ function contrast(a, b) {
 const CONTRASTS = [[{ 'prefers-contrast': 'more' }, true], [{ 'forced-colors': 'active' }, true],
                    [{ 'prefers-contrast': 'no-preference', 'forced-colors': 'none' }, false]];
 
-test('more contrast or forced colours: the faint words shown by the layer, and a mark on the right answer', async () => {
+w.test('more contrast or forced colours: the faint words shown by the layer, and a mark on the right answer', ['devtools'], async () => {
   const page = await menuReady();
   await quizAnsweredWrong(page);
   for (const [features, shows] of CONTRASTS) {
@@ -182,9 +182,9 @@ test('more contrast or forced colours: the faint words shown by the layer, and a
   await page.close();
 });
 
-test('less motion, where the browser says so: the program is told, and the turtle stands', async () => {
+w.test('less motion, where the browser says so: the program is told, and the turtle stands', ['devtools'], async () => {
   for (const [value, told] of [['reduce', 1], ['no-preference', 0]]) {
-    const page = await w.open(chromium, server.url, { query: '?scale=1&seed=7', setup: w.keepSaid });
+    const page = await w.open(browser, server.url, { query: '?scale=1&seed=7', setup: w.keepSaid });
     await w.emulateMedia(page, { 'prefers-reduced-motion': value });
     await page.waitForSelector('#start', { visible: true });
     await page.waitForFunction(() => typeof Module !== 'undefined' && Module.calledRun);

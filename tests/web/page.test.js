@@ -3,7 +3,7 @@
 // and a page that does no work while it waits.
 'use strict';
 
-const { test, before, after } = require('node:test');
+const { before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const os = require('node:os');
@@ -11,9 +11,9 @@ const path = require('node:path');
 const w = require('./lib');
 
 const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
-let chromium;
-before(async () => { chromium = await w.browser(); });
-after(async () => { await chromium.close(); });
+let browser;
+before(async () => { browser = await w.browser(); });
+after(async () => { await browser.close(); });
 
 async function menuReady(page) {
   await w.waitTitle(page, 'メニュー');
@@ -38,7 +38,7 @@ async function controlledByWorker(page) {
 async function visitedCopy() {
   const folder = copyOfBuild();
   const server = await w.serve(folder);
-  const context = await chromium.createBrowserContext();
+  const context = await browser.createBrowserContext();
   const page = await w.open(context, server.url);
   await menuReady(page);
   await controlledByWorker(page);
@@ -50,7 +50,7 @@ async function visitedCopy() {
   return { folder, server, page, end };
 }
 
-test('after one visit the page runs with no server at all, every file from the cache', async () => {
+w.test('after one visit the page runs with no server at all, every file from the cache', async () => {
   const { server, page, end } = await visitedCopy();
   const cached = await page.evaluate(async () => {
     const names = await caches.keys();
@@ -60,16 +60,16 @@ test('after one visit the page runs with no server at all, every file from the c
   for (const file of ['/', '/metria.wasm', '/fonts/mincho.woff2', '/pictures/quiz_si_background.gif', '/wav/o.wav'])
     assert.ok(cached.includes(file), `${file} is cached`);
   server.stop();
-  await page.goto(server.url + '?autostart&scale=1');
+  await page.goto(server.url + '?autostart&scale=1', { offline: true });
   await menuReady(page);
   await w.click(page, 32 + 92, 282 + 19);
   await w.waitTitle(page, 'ＳＩ単位');
   await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'quiz_si_background.gif' && p.drawn)");
-  assert.deepEqual(page.errors, []);
+  assert.deepEqual(await page.errors(), []);
   await end();
 });
 
-test('a new build replaces the cache: one cache, holding the new files', async () => {
+w.test('a new build replaces the cache: one cache, holding the new files', async () => {
   const { folder, page, end } = await visitedCopy();
   const [before] = await page.evaluate(() => caches.keys());
   // A new build: a changed page script, and a service worker naming a new build.
@@ -84,18 +84,21 @@ test('a new build replaces the cache: one cache, holding the new files', async (
   await end();
 });
 
-for (const [why, setup] of [
+for (const [why, setup, refuse] of [
   ['the browser refuses an audio context', (page) => page.evaluateOnNewDocument(() => {
     window.AudioContext = function () { throw new Error('not allowed'); };
   })],
-  ['the cue files cannot be fetched', async (page) => {
-    await page.setRequestInterception(true);
-    page.on('request', (request) => (request.url().endsWith('.wav') ? request.abort() : request.continue()));
-  }],
+  ['the cue files cannot be fetched', undefined, /\.wav$/],
+  ['the audio context never starts (no sound device)', (page) => page.evaluateOnNewDocument(() => {
+    window.AudioContext = class extends window.AudioContext {
+      get state() { return 'suspended'; }
+      resume() { return new Promise(() => {}); }
+    };
+  })],
 ]) {
-  test(`where ${why}, every screen still runs, silently, after one warning`, async () => {
-    const server = await w.serve();
-    const page = await w.open(chromium, server.url, { setup });
+  w.test(`where ${why}, every screen still runs, silently, after one warning`, async () => {
+    const server = await w.serve(w.BUILD, { refuse });
+    const page = await w.open(browser, server.url, { setup });
     await menuReady(page);
     for (const [x, y, title] of [[124, 301, 'ＳＩ単位'], [313, 301, '物の数え方'], [504, 301, '通貨の単位']]) {
       await w.click(page, x, y);
@@ -105,17 +108,18 @@ for (const [why, setup] of [
       await w.click(page, 550, 29);
       await menuReady(page);
     }
-    const ours = page.warnings.filter((text) => text.startsWith('メトリア'));
-    assert.equal(ours.length, 1, `one warning: ${page.warnings.join(' | ')}`);
-    assert.deepEqual(page.errors, []);
+    const warnings = await page.warnings();
+    const ours = warnings.filter((text) => text.startsWith('メトリア'));
+    assert.equal(ours.length, 1, `one warning: ${warnings.join(' | ')}`);
+    assert.deepEqual(await page.errors(), []);
     await page.close();
     server.stop();
   });
 }
 
-test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel, sharp text, exact hits', async () => {
+w.test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel, sharp text, exact hits', ['device'], async () => {
   const server = await w.serve();
-  const page = await w.open(chromium, server.url, {
+  const page = await w.open(browser, server.url, {
     viewport: { width: 1400, height: 900, deviceScaleFactor: 2 }, query: '?autostart&scale=2' });
   const frame = await menuReady(page);
   const size = await page.evaluate(() => {
@@ -124,7 +128,7 @@ test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel, 
     return [c.width, c.height, b.width, b.height];
   });
   assert.deepEqual(size, [2556, 1600, 1278, 800]);
-  const plain = await w.open(chromium, server.url);
+  const plain = await w.open(browser, server.url);
   const plainFrame = await menuReady(plain);
   await plain.close();
   const pixelsOf = (f) => f.texts.find((t) => t.text === 'おわり').pixels;
@@ -140,9 +144,9 @@ test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel, 
   server.stop();
 });
 
-test('a finger drags a drill card onto a place; the page neither scrolls nor zooms', async () => {
+w.test('a finger drags a drill card onto a place; the page neither scrolls nor zooms', ['device', 'touch'], async () => {
   const server = await w.serve();
-  const page = await w.open(chromium, server.url, {
+  const page = await w.open(browser, server.url, {
     viewport: { width: 800, height: 600, deviceScaleFactor: 1, hasTouch: true, isMobile: true } });
   await menuReady(page);
   await page.touchscreen.tap(...await w.at(page, 32 + 102, 338 + 19));
@@ -163,9 +167,9 @@ test('a finger drags a drill card onto a place; the page neither scrolls nor zoo
   server.stop();
 });
 
-test('a waiting page does no work: no animation frames, and no wake-up while no timer runs', async () => {
+w.test('a waiting page does no work: no animation frames, and no wake-up while no timer runs', async () => {
   const server = await w.serve();
-  const page = await w.open(chromium, server.url, { setup: (p) => p.evaluateOnNewDocument(() => {
+  const page = await w.open(browser, server.url, { setup: (p) => p.evaluateOnNewDocument(() => {
     window.animation_frames = 0;
     const request = window.requestAnimationFrame.bind(window);
     window.requestAnimationFrame = (f) => { window.animation_frames++; return request(f); };

@@ -3,7 +3,7 @@
 // おわり and the close box.
 'use strict';
 
-const { test, before, after } = require('node:test');
+const { before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const w = require('./lib');
 
@@ -13,13 +13,13 @@ const entryCentre = (k) => [ENTRIES[k][0] + ENTRIES[k][2] / 2, ENTRIES[k][1] + 1
 const BLUE = [0, 0, 255], RED = [255, 0, 0];
 const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
 
-let server, chromium;
-before(async () => { server = await w.serve(); chromium = await w.browser(); });
-after(async () => { await chromium.close(); server.stop(); });
+let server, browser;
+before(async () => { server = await w.serve(); browser = await w.browser(); });
+after(async () => { await browser.close(); server.stop(); });
 
 // A page whose program has shown the main menu with its entries.
 async function menuReady(query = '?autostart&scale=1') {
-  const page = await w.open(chromium, server.url, { query });
+  const page = await w.open(browser, server.url, { query });
   await w.waitTitle(page, 'メニュー');
   await w.recordFrames(page);
   await w.waitFrame(page, ENTRIES_SHOWN, 8000);
@@ -30,8 +30,8 @@ async function windowSize(page) {
   return page.evaluate(() => { const c = document.getElementById('screen'); return [c.width, c.height]; });
 }
 
-test('the start button starts the opening: entries appear 4.2 s later, not before', async () => {
-  const page = await w.open(chromium, server.url, { query: '?scale=1' });
+w.test('the start button starts the opening: entries appear 4.2 s later, not before', async () => {
+  const page = await w.open(browser, server.url, { query: '?scale=1' });
   await page.waitForSelector('#start', { visible: true });
   await page.waitForFunction(() => typeof Module !== 'undefined' && Module.calledRun);
   await page.evaluate(() => {
@@ -49,11 +49,11 @@ test('the start button starts the opening: entries appear 4.2 s later, not befor
   // Never early; late by less than half a 300 ms step, so a step too many or too few fails while
   // a busy machine's late timer does not (the rhythm's precision is measured by make bench-web).
   assert.ok(elapsed >= 4200 && elapsed < 4350, `entries drawn ${elapsed.toFixed(1)} ms after the start`);
-  assert.deepEqual(page.errors, []);
+  assert.deepEqual(await page.errors(), []);
   await page.close();
 });
 
-test('hover: the entry under the pointer turns red, the others stay blue', async () => {
+w.test('hover: the entry under the pointer turns red, the others stay blue', async () => {
   const page = await menuReady();
   await w.move(page, 10, 200);
   await w.move(page, ...entryCentre(1));
@@ -75,7 +75,7 @@ const WINDOWS = [
   [4, '数_日本', [639, 399], [540, 28]],
 ];
 for (const [entry, title, size, spot] of WINDOWS) {
-  test(`entry ${entry} opens ${title} at its size; its menu spot returns to the opening`, async () => {
+  w.test(`entry ${entry} opens ${title} at its size; its menu spot returns to the opening`, async () => {
     const page = await menuReady();
     await w.click(page, ...entryCentre(entry));
     await w.waitTitle(page, title);
@@ -87,7 +87,7 @@ for (const [entry, title, size, spot] of WINDOWS) {
   });
 }
 
-test('数_日本: both choices open their drills', async () => {
+w.test('数_日本: both choices open their drills', async () => {
   for (const [x, title] of [[174, '接頭語（日本・大）'], [440, '接頭語（日本・小）']]) {
     const page = await menuReady();
     await w.click(page, ...entryCentre(4));
@@ -99,7 +99,7 @@ test('数_日本: both choices open their drills', async () => {
   }
 });
 
-test('every window is drawn whole the first time it is shown: no picture comes a frame late', async () => {
+w.test('every window is drawn whole the first time it is shown: no picture comes a frame late', async () => {
   const firstVisits = [[0, 'ＳＩ単位'], [1, '物の数え方'], [2, '通貨の単位'], [3, '接頭語（ＳＩ）'], [4, '数_日本']];
   for (const [entry, title] of firstVisits) {
     const page = await menuReady();
@@ -140,7 +140,7 @@ async function answerFirstQuestion(answer) {
   return { page, marked };
 }
 
-test('ＳＩ単位: a wrong answer, then the same question answered right, with marks and counts', async () => {
+w.test('ＳＩ単位: a wrong answer, then the same question answered right, with marks and counts', async () => {
   const wrong = await answerFirstQuestion(0);
   let right;
   if (wrong.marked.pictures.some((p) => p.file === 'circle_mark.gif')) {
@@ -166,7 +166,7 @@ test('ＳＩ単位: a wrong answer, then the same question answered right, with 
 const placeCentre = (p) => [(p < 10 ? 65 : 244) + 60, 104 + 26 * (p % 10) + 12];
 const shelfCards = (frame) => frame.texts.filter((t) => t.x >= 370 && t.y >= 45);
 
-test('接頭語（ＳＩ）: cards dragged onto places until each snaps, the score, then ■再挑戦', async () => {
+w.test('接頭語（ＳＩ）: cards dragged onto places until each snaps, the score, then ■再挑戦', async () => {
   const page = await menuReady();
   await w.click(page, ...entryCentre(3));
   await w.waitTitle(page, '接頭語（ＳＩ）');
@@ -197,7 +197,7 @@ test('接頭語（ＳＩ）: cards dragged onto places until each snaps, the sco
   await page.close();
 });
 
-test('the side buttons do not click: back and forward on おわり leave the run going', async () => {
+w.test('the side buttons do not click: back and forward on おわり leave the run going', async () => {
   const page = await menuReady();
   await w.move(page, ...entryCentre(5));
   for (const button of ['back', 'forward']) {
@@ -211,7 +211,7 @@ test('the side buttons do not click: back and forward on おわり leave the run
   await page.close();
 });
 
-test('おわり ends the run: the page says so and starts again on request', async () => {
+w.test('おわり ends the run: the page says so and starts again on request', async () => {
   const page = await menuReady();
   await w.click(page, ...entryCentre(5));
   await page.waitForSelector('#ended', { visible: true, timeout: 3000 });
@@ -223,8 +223,8 @@ test('おわり ends the run: the page says so and starts again on request', asy
 });
 
 for (const [entry, title] of [[null, 'メニュー'], [0, 'ＳＩ単位']]) {
-  test(`the close box of ${title} ends the run with no timer left`, async () => {
-    const page = await w.open(chromium, server.url);
+  w.test(`the close box of ${title} ends the run with no timer left`, async () => {
+    const page = await w.open(browser, server.url);
     await w.waitTitle(page, 'メニュー');
     if (entry !== null) {
       await w.recordFrames(page);
@@ -246,7 +246,7 @@ for (const [entry, title] of [[null, 'メニュー'], [0, 'ＳＩ単位']]) {
     assert.equal(typeof await page.evaluate(() => window.ended_at), 'number', 'the program said it ended');
     const late = await page.evaluate(() => window.frames_drawn.filter((f) => f.t >= window.ended_at).length);
     assert.equal(late, 0, 'nothing drawn after the end');
-    assert.deepEqual(page.errors, []);
+    assert.deepEqual(await page.errors(), []);
     await page.close();
   });
 }

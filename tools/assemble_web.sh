@@ -40,6 +40,7 @@ subset() {
 subset IPAPMincho mincho 'Metria Mincho'
 subset IPAPGothic gothic 'Metria Gothic'
 /usr/bin/python3 "$root/tools/web_licences.py" "$root" "$out" "${subset_options[@]}"
+/usr/bin/python3 "$root/tools/face_metrics.py" "$out" "$root/web/style.css"
 
 # The offline cache: the list of files, and a build name that changes whenever any file does.
 files=$(cd "$out" && find . -type f ! -name sw.js | sort | sed 's|^\./||')

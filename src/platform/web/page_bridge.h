@@ -17,8 +17,9 @@ void metria_fill_rect(int x, int y, int w, int h, int r, int g, int b);
 int metria_draw_picture(const char* file, int x, int y, int w, int h);
 // Fetches and decodes a picture ahead of its first drawing; its arrival asks for no redraw.
 void metria_prefetch_picture(const char* file, int length);
-int metria_text_width(int face, int pixels, int bold, const char* text, int length);
-int metria_line_height(int face, int pixels, int bold);
+// Text is measured in the regular face, whatever its weight: bold is drawn over it (canvas_2d.js).
+int metria_text_width(int face, int pixels, const char* text, int length);
+int metria_line_height(int face, int pixels);
 void metria_draw_text(int face, int pixels, int bold, int r, int g, int b, const char* text, int length, int x,
                       int y, int clip_x, int clip_y, int clip_w, int clip_h);
 

@@ -22,11 +22,11 @@ mergeInto(LibraryManager.library, {
   metria_prefetch_picture: function (file, length) {
     MetriaCanvas.prefetch(UTF8ToString(file, length));
   },
-  metria_text_width: function (face, pixels, bold, text, length) {
-    return MetriaCanvas.textWidth(face, pixels, bold !== 0, UTF8ToString(text, length));
+  metria_text_width: function (face, pixels, text, length) {
+    return MetriaCanvas.textWidth(face, pixels, UTF8ToString(text, length));
   },
-  metria_line_height: function (face, pixels, bold) {
-    return MetriaCanvas.lineHeight(face, pixels, bold !== 0);
+  metria_line_height: function (face, pixels) {
+    return MetriaCanvas.lineHeight(face, pixels);
   },
   metria_draw_text: function (face, pixels, bold, r, g, b, text, length, x, y, clipX, clipY, clipW, clipH) {
     MetriaCanvas.drawText(face, pixels, bold !== 0, r, g, b, UTF8ToString(text, length), x, y,

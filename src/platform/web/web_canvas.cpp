@@ -33,7 +33,7 @@ int WebCanvas::text_width(const Font& font, std::string_view text) {
   const auto found = m_text_widths.find(std::make_tuple(font.face, font.pixels, font.bold, text));
   if (found != m_text_widths.end()) return found->second;
   const int width =
-      metria_text_width(face_number(font.face), font.pixels, font.bold, text.data(), static_cast<int>(text.size()));
+      metria_text_width(face_number(font.face), font.pixels, text.data(), static_cast<int>(text.size()));
   m_text_widths.emplace(WidthKey{font.face, font.pixels, font.bold, std::string(text)}, width);
   return width;
 }
@@ -42,7 +42,7 @@ int WebCanvas::line_height(const Font& font) {
   const HeightKey key{font.face, font.pixels, font.bold};
   const auto found = m_line_heights.find(key);
   if (found != m_line_heights.end()) return found->second;
-  return m_line_heights[key] = metria_line_height(face_number(font.face), font.pixels, font.bold);
+  return m_line_heights[key] = metria_line_height(face_number(font.face), font.pixels);
 }
 
 void WebCanvas::draw_text(const Font& font, Color color, std::string_view text, int x, int y,

@@ -10,14 +10,16 @@ const MetriaCanvas = (() => {
   let redrawAsked = false;
   let firstFrameMarked = false;
 
-  const fontOf = (face, pixels, bold) => (bold ? 'bold ' : '') + pixels + 'px ' + FACES[face];
+  const fontOf = (face, pixels) => pixels + 'px ' + FACES[face];
   const colourOf = (r, g, b) => 'rgb(' + r + ',' + g + ',' + b + ')';
 
-  // The face's ascent and descent, whole pixels up and down from the baseline.
-  function metrics(face, pixels, bold) {
-    measurer.font = fontOf(face, pixels, bold);
-    const m = measurer.measureText('あ');
-    return { ascent: Math.ceil(m.fontBoundingBoxAscent), descent: Math.ceil(m.fontBoundingBoxDescent) };
+  // The line's ascent above the baseline and its height, in whole pixels, from the face's own
+  // numbers as the desktop's text drawing takes them: scaled to 1/64 pixel, then rounded up. Each
+  // browser rounds its own font box differently, and would move the text by a pixel.
+  function metrics(face, pixels) {
+    const { ascender, descender, unitsPerEm } = MetriaFaceMetrics[FACES[face]];
+    const whole = (units) => Math.ceil(Math.round(64 * pixels * units / unitsPerEm) / 64);
+    return { ascent: whole(ascender), height: whole(ascender - descender) };
   }
 
   // A picture drawn before it arrived asks the program for one more frame once it is there; one
@@ -78,26 +80,27 @@ const MetriaCanvas = (() => {
       return true;
     },
 
-    textWidth(face, pixels, bold, text) {
-      measurer.font = fontOf(face, pixels, bold);
+    // Measured with the regular face that drawText draws, whatever the weight: a browser that makes
+    // bold itself would measure it wider than the text is drawn.
+    textWidth(face, pixels, text) {
+      measurer.font = fontOf(face, pixels);
       return Math.round(measurer.measureText(text).width);
     },
 
-    lineHeight(face, pixels, bold) {
-      const m = metrics(face, pixels, bold);
-      return m.ascent + m.descent;
+    lineHeight(face, pixels) {
+      return metrics(face, pixels).height;
     },
 
     // x, y: the top-left of the line; nothing is drawn outside the clip rectangle. Bold is made
     // from the regular face by growing the outline, as the desktop does; a stroke of 1/16 of the
     // size comes closest to its pictures (Chromium's own synthetic bold is much lighter).
     drawText(face, pixels, bold, r, g, b, text, x, y, clipX, clipY, clipW, clipH) {
-      const ascent = metrics(face, pixels, bold).ascent;
+      const ascent = metrics(face, pixels).ascent;
       context.save();
       context.beginPath();
       context.rect(clipX, clipY, clipW, clipH);
       context.clip();
-      context.font = fontOf(face, pixels, false);
+      context.font = fontOf(face, pixels);
       context.fillStyle = colourOf(r, g, b);
       context.textBaseline = 'alphabetic';
       context.fillText(text, x, y + ascent);

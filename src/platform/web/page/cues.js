@@ -4,8 +4,10 @@
 'use strict';
 
 const MetriaCues = (() => {
+  const START_WAIT = 1500;  // ms a context asked to start may take before the run is called silent
   let audio = null;
   let warned = false;
+  let startAwaited = false;
   const decoded = new Map();  // URL -> Promise of an AudioBuffer, or of null when it failed
   const players = new Map();  // player id -> { url, buffer, source, pending }
 
@@ -46,7 +48,17 @@ const MetriaCues = (() => {
     player.source = null;
   }
 
+  // A context asked to start inside a gesture that has not started soon after has no device, or a
+  // browser that refuses: that is said once. Should it start later, the cues from then on sound.
+  function awaitStart() {
+    if (startAwaited) return;
+    startAwaited = true;
+    setTimeout(() => { if (audio.state !== 'running') warn('AudioContext: ' + audio.state); }, START_WAIT);
+  }
+
   function sound(player, times) {
+    // A suspended context would keep the cue and play it late, when the context starts.
+    if (audio.state !== 'running') return;
     const source = audio.createBufferSource();
     source.buffer = player.buffer;
     source.loop = times > 1;
@@ -59,8 +71,9 @@ const MetriaCues = (() => {
   }
 
   return {
-    // Called in the start gesture (or at an automatic start): browsers let sound begin there.
-    start() {
+    // Called in the start gesture (inGesture), or at an automatic start: browsers let sound begin
+    // in a gesture.
+    start(inGesture) {
       if (audio) return;
       try {
         audio = new (window.AudioContext || window.webkitAudioContext)();
@@ -68,13 +81,15 @@ const MetriaCues = (() => {
         warn(error.message || String(error));
         return;
       }
-      // A start without a gesture leaves the context suspended until the first touch or click.
+      // A start without a gesture leaves the context suspended until the first touch or key.
       if (audio.state === 'suspended') {
         const resume = () => audio.resume().catch(() => undefined);
-        addEventListener('pointerdown', resume, { once: true, capture: true });
-        addEventListener('keydown', resume, { once: true, capture: true });
+        const resumeInGesture = () => { resume(); awaitStart(); };
+        addEventListener('pointerdown', resumeInGesture, { once: true, capture: true });
+        addEventListener('keydown', resumeInGesture, { once: true, capture: true });
         resume();
       }
+      if (inGesture) awaitStart();
     },
 
     load(id, url) {

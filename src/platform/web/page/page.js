@@ -219,7 +219,7 @@ const MetriaPage = (() => {
       startButton.disabled = true;
       // Sound may only start inside the gesture: the audio context is made here, the run a moment
       // later if the program is still loading.
-      MetriaCues.start();
+      MetriaCues.start(true);
       ready.then(begin);
     });
   }

@@ -187,9 +187,10 @@ const MetriaPage = (() => {
       script.src = 'metria.js';
       document.body.appendChild(script);
     });
-    const faces = Promise.all(['16px MetriaMincho', '16px MetriaGothic'].map((f) => document.fonts.load(f)));
-    const pictures = MetriaCanvas.preload(['menu_background.gif', 'title_banner.gif', 'turtle_pose1.gif',
-                                           'turtle_pose2.gif', 'credit_picture.gif']);
+    // The faces style.css declares, and the pictures index.html fetches ahead (the main menu's).
+    const faces = Promise.all([...document.fonts].map((face) => face.load()));
+    const pictures = MetriaCanvas.preload([...document.querySelectorAll('link[rel=preload][as=image]')]
+      .map((link) => link.getAttribute('href').replace(/^pictures\//, '')));
     await Promise.all([program, faces, pictures]);
   }
 

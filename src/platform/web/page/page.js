@@ -115,29 +115,33 @@ const MetriaPage = (() => {
   const CLICKING_BUTTONS = 3;
 
   function listenToPointers() {
-    const send = (action, event) => {
+    const send = (entry, event) => {
       if (!event.isPrimary || !running) return;
-      if (action !== 0 && event.button >= CLICKING_BUTTONS) return;
       const [x, y] = devicePoint(event);
-      call('_web_pointer', action, x, y, event.button < 0 ? 0 : event.button);
+      call(entry, x, y, event.button < 0 ? 0 : event.button);
     };
     canvas.addEventListener('pointerdown', (event) => {
       event.preventDefault();
-      if (event.isPrimary && event.button < CLICKING_BUTTONS) keysInUse = false;
       // The pointer stays with the window while a button is held, as on the desktop.
       canvas.setPointerCapture(event.pointerId);
-      send(1, event);
     });
-    canvas.addEventListener('pointermove', (event) => send(0, event));
-    canvas.addEventListener('pointerup', (event) => send(2, event));
-    canvas.addEventListener('pointercancel', (event) => send(2, event));
-    canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-    // Nor do they leave the page through the browser's history, which a child would not expect.
+    // A side button goes no further than here: neither to the program (the listeners below), nor
+    // out of the page through the browser's history, which a child would not expect.
     for (const type of ['mousedown', 'mouseup', 'pointerdown', 'pointerup', 'auxclick']) {
       canvas.addEventListener(type, (event) => {
-        if (event.button >= CLICKING_BUTTONS) event.preventDefault();
+        if (event.button < CLICKING_BUTTONS) return;
+        event.preventDefault();
+        event.stopImmediatePropagation();
       });
     }
+    canvas.addEventListener('pointerdown', (event) => {
+      if (event.isPrimary) keysInUse = false;
+      send('_web_pointer_press', event);
+    });
+    canvas.addEventListener('pointermove', (event) => send('_web_pointer_move', event));
+    canvas.addEventListener('pointerup', (event) => send('_web_pointer_release', event));
+    canvas.addEventListener('pointercancel', (event) => send('_web_pointer_release', event));
+    canvas.addEventListener('contextmenu', (event) => event.preventDefault());
     element('close').addEventListener('click', () => call('_web_close_box'));
     addEventListener('resize', () => {
       if (!shown) return;

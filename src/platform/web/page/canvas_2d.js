@@ -1,16 +1,16 @@
 // Drawing on the window's canvas in device pixels: fills, pictures (GIFs decoded by the browser,
-// their transparent colour as alpha) and text in the program's two faces.
+// their transparent colour as alpha) and text in the program's two faces (a face is the family name
+// the program gives).
 'use strict';
 
 const MetriaCanvas = (() => {
-  const FACES = ['MetriaMincho', 'MetriaGothic'];
   const pictures = new Map();  // file name -> HTMLImageElement
   const measurer = document.createElement('canvas').getContext('2d');
   let context = null;
   let redrawAsked = false;
   let firstFrameMarked = false;
 
-  const fontOf = (face, pixels, bold) => (bold ? 'bold ' : '') + pixels + 'px ' + FACES[face];
+  const fontOf = (face, pixels, bold) => (bold ? 'bold ' : '') + pixels + 'px ' + face;
   const colourOf = (r, g, b) => 'rgb(' + r + ',' + g + ',' + b + ')';
 
   // The face's ascent and descent, whole pixels up and down from the baseline.
@@ -61,18 +61,15 @@ const MetriaCanvas = (() => {
       context.fillRect(x, y, w, h);
     },
 
-    drawPicture(file, x, y, w, h) {
+    // smooth: resampled smoothly, or (false) pixels repeated exactly, as the program decides by the
+    // size. Transparent pixels are alpha, so no hidden colour bleeds into the edges.
+    drawPicture(file, x, y, w, h, smooth) {
       const image = picture(file);
       if (!image.complete || image.naturalWidth === 0) {
         image.drawnEarly = true;
         return false;
       }
-      // At its natural size, or a whole multiple of it, a picture repeats its pixels exactly;
-      // any other size is resampled smoothly. Transparent pixels are alpha, so no hidden colour
-      // bleeds into the edges.
-      const factor = w / image.naturalWidth;
-      const exact = Number.isInteger(factor) && h === image.naturalHeight * factor;
-      context.imageSmoothingEnabled = !exact;
+      context.imageSmoothingEnabled = smooth;
       context.imageSmoothingQuality = 'high';
       context.drawImage(image, x, y, w, h);
       return true;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Puts the web build together in OUT (static files only): the page, the program (metria.js and
-# metria.wasm from the emcmake build in OBJ), pictures, icons and cues, the two faces subset to the
-# characters the program and the page draw and renamed, the licences, and the offline cache's list
-# of every file.
+# Puts the web build together in OUT (static files only): the page, with the first screen's pictures
+# fetched ahead, the program (metria.js and metria.wasm from the emcmake build in OBJ), pictures,
+# icons and cues, the two faces subset to the characters the program and the page draw and renamed,
+# the licences, and the offline cache's list of every file.
 #   tools/assemble_web.sh OBJ OUT
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,7 +11,12 @@ web_obj=$obj/src/platform/web
 
 rm -rf "$out"
 mkdir -p "$out/pictures" "$out/wav" "$out/icons" "$out/fonts"
-cp "$root/web/index.html" "$root/web/style.css" "$root/web/manifest.webmanifest" "$out/"
+cp "$root/web/style.css" "$root/web/manifest.webmanifest" "$out/"
+# The main menu's pictures, fetched from the page's head ahead of the program: as the menu's
+# definition names them (list_first_pictures.js), in place of index.html's @FIRST_PICTURES@ line.
+first_pictures=$(node "$web_obj/list_first_pictures.js" | sed 's|.*|<link rel="preload" href="pictures/&" as="image">|')
+FIRST_PICTURES=$first_pictures perl -pe 's/^<!-- \@FIRST_PICTURES\@ -->\n/$ENV{FIRST_PICTURES}\n/' \
+  "$root/web/index.html" > "$out/index.html"
 cp "$root"/src/platform/web/page/*.js "$out/"
 cp "$web_obj/metria.js" "$web_obj/metria.wasm" "$out/"
 cp "$root"/assets/pictures/*.gif "$out/pictures/"

@@ -85,14 +85,16 @@ async function events(chromium, url) {
     window.event_ms = [];
     // Emscripten's export replaces itself with the bare wasm function on its first call: take that
     // one and put the timing wrapper back.
-    let pointer = Module._web_pointer;
-    const timed = (...args) => {
-      const t = performance.now();
-      pointer(...args);
-      window.event_ms.push(performance.now() - t);
-      if (Module._web_pointer !== timed) { pointer = Module._web_pointer; Module._web_pointer = timed; }
-    };
-    Module._web_pointer = timed;
+    for (const name of ['_web_pointer_move', '_web_pointer_press', '_web_pointer_release']) {
+      let pointer = Module[name];
+      const timed = (...args) => {
+        const t = performance.now();
+        pointer(...args);
+        window.event_ms.push(performance.now() - t);
+        if (Module[name] !== timed) { pointer = Module[name]; Module[name] = timed; }
+      };
+      Module[name] = timed;
+    }
   });
   for (let i = 0; i < 100; i++) {  // hover on and off the entries: a highlight and its undoing
     await w.move(page, 124, 301);

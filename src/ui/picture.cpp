@@ -1,4 +1,4 @@
-// File names and natural sizes of the embedded pictures.
+// File names and natural sizes of the embedded pictures, and the icons' hot spots.
 #include "ui/picture.h"
 
 namespace metria {
@@ -31,6 +31,13 @@ PictureInfo picture_info(Picture picture) {
   return {"", 0, 0};
 }
 
+bool repeats_pixels(Picture picture, int width, int height) {
+  const PictureInfo info = picture_info(picture);
+  if (info.width <= 0 || width % info.width != 0) return false;
+  const int factor = width / info.width;
+  return factor > 0 && height == info.height * factor;
+}
+
 std::string_view icon_file(Icon icon) {
   switch (icon) {
     case Icon::None: return "";
@@ -39,5 +46,8 @@ std::string_view icon_file(Icon icon) {
   }
   return "";
 }
+
+// The magnifier's lens centre; the stopwatch is never a pointer.
+HotSpot icon_hot_spot(Icon icon) { return icon == Icon::Magnifier ? HotSpot{12, 12} : HotSpot{0, 0}; }
 
 }  // namespace metria

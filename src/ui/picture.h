@@ -42,6 +42,17 @@ struct PictureInfo {
 };
 
 PictureInfo picture_info(Picture picture);
+
+// True when the picture drawn width × height pixels is its natural size times one whole number:
+// its pixels are then repeated exactly and it stays crisp. Any other size is resampled smoothly.
+bool repeats_pixels(Picture picture, int width, int height);
+
 std::string_view icon_file(Icon icon);
+
+// The point of an icon shown as the pointer that does the pointing, in the icon's own pixels.
+struct HotSpot {
+  int x, y;
+};
+HotSpot icon_hot_spot(Icon icon);
 
 }  // namespace metria

@@ -1,5 +1,6 @@
 // Drawing a window: back colour, background cut at the client edges, controls back to front,
-// labels and images as the window layer draws them; and line breaking of captions.
+// labels and images as the window layer draws them; line breaking of captions; and when a picture
+// is drawn pixel for pixel.
 #include <gtest/gtest.h>
 
 #include "harness/headless.h"
@@ -139,6 +140,17 @@ TEST(Geometry, APixelBelongsToAControlExactlyWhenItIsDrawnAsPartOfIt) {
       EXPECT_LT(to_twips(scaled - 1, 0, scale).x, edge) << edge << " at " << scale;
     }
   }
+}
+
+// Every platform draws a picture pixel for pixel at the same whole multiple of its size both ways;
+// any other size, a stretch that keeps one side whole included, is resampled smoothly.
+TEST(PictureRule, OnlyTheSameWholeMultipleBothWaysRepeatsPixels) {
+  EXPECT_TRUE(repeats_pixels(Picture::TurtlePose2, 121, 119));
+  EXPECT_TRUE(repeats_pixels(Picture::TurtlePose2, 363, 357));
+  EXPECT_FALSE(repeats_pixels(Picture::TurtlePose2, 242, 119));
+  EXPECT_FALSE(repeats_pixels(Picture::TurtlePose2, 182, 179));  // scale 1.5
+  EXPECT_FALSE(repeats_pixels(Picture::GoldMedal, 174, 202));    // stretched to its box
+  EXPECT_FALSE(repeats_pixels(Picture::None, 0, 0));
 }
 
 }  // namespace

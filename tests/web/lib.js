@@ -200,8 +200,8 @@ async function recordFrames(page) {
       if (current()) current().fills.push({ ...box(x, y, w, h), rgb: [r, g, b] });
       return fillRect(x, y, w, h, r, g, b);
     };
-    MetriaCanvas.drawPicture = (file, x, y, w, h) => {
-      const drawn = drawPicture(file, x, y, w, h);
+    MetriaCanvas.drawPicture = (file, x, y, w, h, smooth) => {
+      const drawn = drawPicture(file, x, y, w, h, smooth);
       if (current()) current().pictures.push({ file, drawn, ...box(x, y, w, h) });
       return drawn;
     };

@@ -1,6 +1,6 @@
-// The program in the page behaves as on the desktop: the opening's timing, hover, every entry's
-// window, a quiz answered right and wrong, a drill card dragged and dropped, ■再挑戦, the menu spots,
-// おわり and the close box.
+// The program in the page behaves as on the desktop: the opening's timing, the main menu's pictures
+// fetched ahead, hover, every entry's window, a quiz answered right and wrong, a drill card dragged
+// and dropped, ■再挑戦, the menu spots, おわり and the close box.
 'use strict';
 
 const { before, after } = require('node:test');
@@ -50,6 +50,26 @@ w.test('the start button starts the opening: entries appear 4.2 s later, not bef
   // a busy machine's late timer does not (the rhythm's precision is measured by make bench-web).
   assert.ok(elapsed >= 4200 && elapsed < 4350, `entries drawn ${elapsed.toFixed(1)} ms after the start`);
   assert.deepEqual(await page.errors(), []);
+  await page.close();
+});
+
+// The page fetches ahead the pictures its head names (written in from the main menu's definition):
+// the main menu must draw every one of them, and never draw one late.
+w.test('the main menu\'s pictures are the ones fetched ahead: its opening and its credit picture wait for none', async () => {
+  const page = await w.open(browser, server.url, { query: '?scale=1' });
+  await page.waitForSelector('#start', { visible: true });
+  await w.recordFrames(page);
+  await page.click('#start');
+  await w.waitTitle(page, 'メニュー');
+  await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+  await w.click(page, 308, 211);  // the credit hot spot, over the title's turtle
+  await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'credit_picture.gif')", 3000);
+  const { drawn, fetched } = await page.evaluate(() => ({
+    drawn: window.frames_drawn.flatMap((frame) => frame.pictures),
+    fetched: [...document.querySelectorAll('link[rel=preload][as=image]')].map((link) => link.getAttribute('href')),
+  }));
+  assert.deepEqual(drawn.filter((p) => !p.drawn).map((p) => p.file), [], 'pictures missing from a frame');
+  assert.deepEqual([...new Set(drawn.map((p) => 'pictures/' + p.file))].sort(), fetched.sort());
   await page.close();
 });
 

@@ -10,20 +10,20 @@
 
 #include "platform/sdl/x11_settings.h"
 #include "ui/geometry.h"
+#include "ui/scale.h"
 
 namespace metria {
 
 namespace {
 
 constexpr double kReferenceDpi = 96.0;  // the definitions' pixels: 15 twips each
-constexpr double kStep = 0.25;
 constexpr double kLargestScale = 8.0;
 // The largest screen (数_JPB) measures 9615 × 6000 twips; a title bar is about 32 pixels at scale 1.
 constexpr int kLargestClientWidth = 9615, kLargestClientHeight = 6000;
 constexpr int kTitleBarPixels = 32;
 
 double to_step(double raw) {
-  const double stepped = std::round(raw / kStep) * kStep;
+  const double stepped = std::round(raw / kScaleStep) * kScaleStep;
   return std::clamp(stepped, 1.0, kLargestScale);
 }
 
@@ -45,7 +45,7 @@ double fit_scale(double scale, int usable_width, int usable_height) {
          (to_pixels(kLargestClientWidth, fitted) > usable_width ||
           to_pixels(kLargestClientHeight, fitted) + static_cast<int>(std::lround(kTitleBarPixels * fitted)) >
               usable_height))
-    fitted -= kStep;
+    fitted -= kScaleStep;
   return fitted;
 }
 

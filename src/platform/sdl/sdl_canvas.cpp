@@ -31,8 +31,6 @@ SurfacePtr decode(std::string_view file) {
 
 SDL_Rect sdl_rect(const PixelRect& r) { return {r.x, r.y, r.w, r.h}; }
 
-bool whole_scale(double scale) { return scale == std::floor(scale); }
-
 // "gold_medal.gif" -> "gold_medal_5x.png"
 std::string detailed_file(std::string_view file) { return std::string(file.substr(0, file.rfind('.'))) + "_5x.png"; }
 
@@ -102,11 +100,10 @@ bool SdlResources::prepare_next_picture(double scale) {
   const auto next = static_cast<Picture>(m_next_to_prepare++);
   rgba_picture(next);
   detailed_picture(next);
-  if (!whole_scale(scale)) {
-    const PictureInfo info = picture_info(next);
-    sized_picture(next, static_cast<int>(std::lround(info.width * scale)),
-                  static_cast<int>(std::lround(info.height * scale)));
-  }
+  const PictureInfo info = picture_info(next);
+  const int width = static_cast<int>(std::lround(info.width * scale));
+  const int height = static_cast<int>(std::lround(info.height * scale));
+  if (!repeats_pixels(next, width, height)) sized_picture(next, width, height);
   return true;
 }
 
@@ -123,12 +120,9 @@ void SdlCanvas::fill_rect(const PixelRect& r, Color color) {
 }
 
 void SdlCanvas::draw_picture(Picture picture, const PixelRect& dest) {
-  const PictureInfo info = picture_info(picture);
-  // At a whole scale a picture shown at its own size repeats its pixels exactly (scale 1 draws it
-  // pixel for pixel) and stays crisp. Any other size, and every stretched picture, is resampled
-  // smoothly once to the exact size it is drawn at.
-  const bool repeated = whole_scale(m_scale) && dest.w == info.width * static_cast<int>(m_scale) &&
-                        dest.h == info.height * static_cast<int>(m_scale);
+  // A picture at a whole multiple of its own size repeats its pixels exactly (scale 1 draws it pixel
+  // for pixel); any other size is resampled smoothly once to the exact size it is drawn at.
+  const bool repeated = repeats_pixels(picture, dest.w, dest.h);
   const auto key = repeated ? std::make_tuple(picture, 0, 0) : std::make_tuple(picture, dest.w, dest.h);
   auto found = m_picture_textures.find(key);
   if (found == m_picture_textures.end()) {

@@ -3,22 +3,15 @@
 
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
 #include "platform/sdl/x11_window_hints.h"
 #include "ui/painter.h"
+#include "ui/scale.h"
 #include "ui/window.h"
 
 namespace metria {
-
-namespace {
-
-// The magnifier's lens centre: the pointer's hot spot while a card is dragged.
-constexpr int kMagnifierHotX = 12, kMagnifierHotY = 12;
-
-}  // namespace
 
 SdlHost::SdlHost(SdlResources& resources, double scale) : m_resources(resources), m_scale(scale) {
   // Bare X servers show a cross by default: start with the arrow.
@@ -30,17 +23,16 @@ SdlHost::SdlHost(SdlResources& resources, double scale) : m_resources(resources)
 }
 
 CursorPtr SdlHost::drag_cursor(SDL_Surface* icon) const {
-  // The icon grows with the windows by whole steps (pixels repeated), so it stays crisp and keeps
-  // its size beside the cards it carries.
-  const int factor = std::max(1, static_cast<int>(m_scale));
-  if (factor == 1) return CursorPtr(SDL_CreateColorCursor(icon, kMagnifierHotX, kMagnifierHotY));
+  const int factor = icon_factor(m_scale);
+  const HotSpot hot = icon_hot_spot(Icon::Magnifier);
+  if (factor == 1) return CursorPtr(SDL_CreateColorCursor(icon, hot.x, hot.y));
   const SurfacePtr larger(
       SDL_CreateRGBSurfaceWithFormat(0, icon->w * factor, icon->h * factor, 32, SDL_PIXELFORMAT_ARGB8888));
   const SurfacePtr source(SDL_ConvertSurfaceFormat(icon, SDL_PIXELFORMAT_ARGB8888, 0));
   if (!larger || !source) return nullptr;
   SDL_SetSurfaceBlendMode(source.get(), SDL_BLENDMODE_NONE);
   if (SDL_BlitScaled(source.get(), nullptr, larger.get(), nullptr) != 0) return nullptr;
-  return CursorPtr(SDL_CreateColorCursor(larger.get(), kMagnifierHotX * factor, kMagnifierHotY * factor));
+  return CursorPtr(SDL_CreateColorCursor(larger.get(), hot.x * factor, hot.y * factor));
 }
 
 void SdlHost::window_shown(Window& window) {

@@ -28,6 +28,10 @@ void deliver(Delivery delivery) {
   if (!g_program->running()) g_program.reset();
 }
 
+void pointer(metria::PointerAction action, int x, int y, int button) {
+  deliver([&](metria::web::WebProgram& program) { program.pointer(action, x, y, button_of(button)); });
+}
+
 }  // namespace
 
 extern "C" {
@@ -43,12 +47,18 @@ EMSCRIPTEN_KEEPALIVE void web_start(int seed, int reduced_motion) {
   deliver([](metria::web::WebProgram& program) { program.start(); });
 }
 
-// action: 0 move, 1 press, 2 release; x, y: device pixels of the canvas; button: the DOM's number.
-EMSCRIPTEN_KEEPALIVE void web_pointer(int action, int x, int y, int button) {
-  const auto kind = action == 1   ? metria::PointerAction::Press
-                    : action == 2 ? metria::PointerAction::Release
-                                  : metria::PointerAction::Move;
-  deliver([&](metria::web::WebProgram& program) { program.pointer(kind, x, y, button_of(button)); });
+// The pointer, one entry point for each of its actions: x, y are device pixels of the canvas,
+// button the DOM's number.
+EMSCRIPTEN_KEEPALIVE void web_pointer_move(int x, int y, int button) {
+  pointer(metria::PointerAction::Move, x, y, button);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_pointer_press(int x, int y, int button) {
+  pointer(metria::PointerAction::Press, x, y, button);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_pointer_release(int x, int y, int button) {
+  pointer(metria::PointerAction::Release, x, y, button);
 }
 
 // key: 0 Tab, 1 Enter, 2 Space, 3 Escape, 4 Left, 5 Right, 6 Up, 7 Down (the core's Key order).

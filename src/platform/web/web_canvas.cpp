@@ -9,7 +9,14 @@ namespace metria::web {
 
 namespace {
 
-int face_number(Face face) { return face == Face::Gothic ? 1 : 0; }
+// The families web/style.css declares for the two faces, subset and renamed by the build.
+const char* family(Face face) {
+  switch (face) {
+    case Face::Mincho: return "MetriaMincho";
+    case Face::Gothic: return "MetriaGothic";
+  }
+  return "MetriaMincho";
+}
 
 }  // namespace
 
@@ -19,7 +26,8 @@ void WebCanvas::fill_rect(const PixelRect& r, Color color) {
 
 void WebCanvas::draw_picture(Picture picture, const PixelRect& dest) {
   const std::string file(picture_info(picture).file);
-  if (!file.empty()) metria_draw_picture(file.c_str(), dest.x, dest.y, dest.w, dest.h);
+  if (!file.empty())
+    metria_draw_picture(file.c_str(), dest.x, dest.y, dest.w, dest.h, repeats_pixels(picture, dest.w, dest.h) ? 0 : 1);
 }
 
 void WebCanvas::prefetch_pictures() {
@@ -33,7 +41,7 @@ int WebCanvas::text_width(const Font& font, std::string_view text) {
   const auto found = m_text_widths.find(std::make_tuple(font.face, font.pixels, font.bold, text));
   if (found != m_text_widths.end()) return found->second;
   const int width =
-      metria_text_width(face_number(font.face), font.pixels, text.data(), static_cast<int>(text.size()));
+      metria_text_width(family(font.face), font.pixels, text.data(), static_cast<int>(text.size()));
   m_text_widths.emplace(WidthKey{font.face, font.pixels, font.bold, std::string(text)}, width);
   return width;
 }
@@ -42,12 +50,12 @@ int WebCanvas::line_height(const Font& font) {
   const HeightKey key{font.face, font.pixels, font.bold};
   const auto found = m_line_heights.find(key);
   if (found != m_line_heights.end()) return found->second;
-  return m_line_heights[key] = metria_line_height(face_number(font.face), font.pixels);
+  return m_line_heights[key] = metria_line_height(family(font.face), font.pixels);
 }
 
 void WebCanvas::draw_text(const Font& font, Color color, std::string_view text, int x, int y,
                           const PixelRect& clip) {
-  metria_draw_text(face_number(font.face), font.pixels, font.bold, color.r, color.g, color.b, text.data(),
+  metria_draw_text(family(font.face), font.pixels, font.bold, color.r, color.g, color.b, text.data(),
                    static_cast<int>(text.size()), x, y, clip.x, clip.y, clip.w, clip.h);
 }
 

@@ -1,6 +1,8 @@
 // The frame and canvas of the page's one window.
 #include "platform/web/web_host.h"
 
+#include <emscripten/html5.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -8,6 +10,7 @@
 
 #include "platform/web/page_bridge.h"
 #include "ui/painter.h"
+#include "ui/scale.h"
 #include "ui/window.h"
 
 namespace metria::web {
@@ -39,7 +42,14 @@ void WebHost::refit() {
   Window* window = current();
   if (!window) return;
   const ScreenDef& def = window->definition();
-  m_scale = metria_window_show(def.caption.c_str(), to_pixels(def.client_width), to_pixels(def.client_height));
+  // Shown at a scale in CSS pixels, drawn at that many device pixels over again; the drag icon
+  // follows the CSS scale, since the browser shows a pointer's pixels at the device's own ratio.
+  const double css_scale =
+      metria_window_show(def.caption.c_str(), to_pixels(def.client_width), to_pixels(def.client_height));
+  m_scale = css_scale * emscripten_get_device_pixel_ratio();
+  const int factor = icon_factor(css_scale);
+  const HotSpot hot = icon_hot_spot(Icon::Magnifier);
+  metria_set_drag_icon(std::string(icon_file(Icon::Magnifier)).c_str(), factor, hot.x * factor, hot.y * factor);
   metria_canvas_size(to_pixels(def.client_width, m_scale), to_pixels(def.client_height, m_scale));
   window->invalidate();
 }

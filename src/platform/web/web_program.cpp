@@ -7,6 +7,8 @@
 #include "platform/web/web_canvas.h"
 #include "screens/screen_registry.h"
 #include "ui/geometry.h"
+#include "ui/scale.h"
+#include "ui/screen_def.h"
 
 namespace metria::web {
 
@@ -23,6 +25,7 @@ WebProgram::WebProgram(std::optional<unsigned> seed, Preferences preferences)
 }
 
 void WebProgram::start() {
+  metria_frame_rules(kScaleStep, kDefaultWindowColor.r, kDefaultWindowColor.g, kDefaultWindowColor.b);
   m_app.start();
   settle();
   WebCanvas::prefetch_pictures();

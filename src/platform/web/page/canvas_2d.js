@@ -1,25 +1,38 @@
 // Drawing on the window's canvas in device pixels: fills, pictures (GIFs decoded by the browser,
-// their transparent colour as alpha) and text in the program's two faces.
+// their transparent colour as alpha) and text in the program's two faces (a face is the family name
+// the program gives).
 'use strict';
 
 const MetriaCanvas = (() => {
-  const FACES = ['MetriaMincho', 'MetriaGothic'];
   const pictures = new Map();  // file name -> HTMLImageElement
-  const measurer = document.createElement('canvas').getContext('2d');
   let context = null;
   let redrawAsked = false;
   let firstFrameMarked = false;
 
-  const fontOf = (face, pixels) => pixels + 'px ' + FACES[face];
+  const fontOf = (face, pixels) => pixels + 'px ' + face;
   const colourOf = (r, g, b) => 'rgb(' + r + ',' + g + ',' + b + ')';
 
   // The line's ascent above the baseline and its height, in whole pixels, from the face's own
   // numbers as the desktop's text drawing takes them: scaled to 1/64 pixel, then rounded up. Each
   // browser rounds its own font box differently, and would move the text by a pixel.
   function metrics(face, pixels) {
-    const { ascender, descender, unitsPerEm } = MetriaFaceMetrics[FACES[face]];
+    const { ascender, descender, unitsPerEm } = MetriaFaceMetrics[face];
     const whole = (units) => Math.ceil(Math.round(64 * pixels * units / unitsPerEm) / 64);
     return { ascent: whole(ascender), height: whole(ascender - descender) };
+  }
+
+  // Each character of the line with its offset from the line's start, and the line's width, from
+  // the face's own advances (the faces have no kerning). Browsers differ in how they round an
+  // advance (WebKit to whole pixels), so each character is placed here, not by the browser.
+  function lineOf(face, pixels, text) {
+    const { advances, defaultAdvance, unitsPerEm } = MetriaFaceMetrics[face];
+    const characters = [];
+    let x = 0;
+    for (const character of text) {
+      characters.push({ character, x });
+      x += pixels * (advances[character] || defaultAdvance) / unitsPerEm;
+    }
+    return { characters, width: x };
   }
 
   // A picture drawn before it arrived asks the program for one more frame once it is there; one
@@ -63,28 +76,22 @@ const MetriaCanvas = (() => {
       context.fillRect(x, y, w, h);
     },
 
-    drawPicture(file, x, y, w, h) {
+    // smooth: resampled smoothly, or (false) pixels repeated exactly, as the program decides by the
+    // size. Transparent pixels are alpha, so no hidden colour bleeds into the edges.
+    drawPicture(file, x, y, w, h, smooth) {
       const image = picture(file);
       if (!image.complete || image.naturalWidth === 0) {
         image.drawnEarly = true;
         return false;
       }
-      // At its natural size, or a whole multiple of it, a picture repeats its pixels exactly;
-      // any other size is resampled smoothly. Transparent pixels are alpha, so no hidden colour
-      // bleeds into the edges.
-      const factor = w / image.naturalWidth;
-      const exact = Number.isInteger(factor) && h === image.naturalHeight * factor;
-      context.imageSmoothingEnabled = !exact;
+      context.imageSmoothingEnabled = smooth;
       context.imageSmoothingQuality = 'high';
       context.drawImage(image, x, y, w, h);
       return true;
     },
 
-    // Measured with the regular face that drawText draws, whatever the weight: a browser that makes
-    // bold itself would measure it wider than the text is drawn.
     textWidth(face, pixels, text) {
-      measurer.font = fontOf(face, pixels);
-      return Math.round(measurer.measureText(text).width);
+      return Math.round(lineOf(face, pixels, text).width);
     },
 
     lineHeight(face, pixels) {
@@ -103,12 +110,12 @@ const MetriaCanvas = (() => {
       context.font = fontOf(face, pixels);
       context.fillStyle = colourOf(r, g, b);
       context.textBaseline = 'alphabetic';
-      context.fillText(text, x, y + ascent);
-      if (bold) {
-        context.strokeStyle = context.fillStyle;
-        context.lineWidth = pixels / 16;
-        context.lineJoin = 'round';
-        context.strokeText(text, x, y + ascent);
+      context.strokeStyle = context.fillStyle;
+      context.lineWidth = pixels / 16;
+      context.lineJoin = 'round';
+      for (const { character, x: offset } of lineOf(face, pixels, text).characters) {
+        context.fillText(character, x + offset, y + ascent);
+        if (bold) context.strokeText(character, x + offset, y + ascent);
       }
       context.restore();
     },

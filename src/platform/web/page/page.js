@@ -12,17 +12,16 @@ const MetriaPage = (() => {
   const frame = element('window');
   const canvas = element('screen');
   const layer = element('layer');
-  const SCALE_STEP = 0.25;
   const FRAME_MARGIN = 16;  // CSS pixels kept free around the window
   const FRAME_BORDER = 2;  // CSS pixels of the frame's border, both sides together
-  const MAGNIFIER_HOT_SPOT = 12;
 
   let timer = null;
   let running = false;
   let delivering = false;
   let shown = null;  // { width, height } of the shown window, in pixels of the definitions
+  let scaleStep = null;  // the program's, given before its first window
   let cssScale = 1;
-  let deviceScale = 1;  // device pixels per pixel of the definitions, as last given to the program
+  let deviceScale = 1;  // device pixels per pixel of the definitions, as the program last drew at
   let openingRatio = null;  // devicePixelRatio at the first fit
   let dragCursor = 'default';
   let keysInUse = false;  // as the program's frame keeps it: from a key until a pointer press
@@ -62,9 +61,9 @@ const MetriaPage = (() => {
              height: (scaled ? root.clientHeight : innerHeight) * zoom };
   }
 
-  // The largest scale in steps of 0.25 at which the window and its title bar fit the room; never
-  // below 1 where it fits at 1. Where it does not (a phone), the window takes all the room there is,
-  // margins included, at whatever scale that is.
+  // The largest scale in the program's steps at which the window and its title bar fit the room;
+  // never below 1 where it fits at 1. Where it does not (a phone), the window takes all the room
+  // there is, margins included, at whatever scale that is.
   function fittingScale(width, height) {
     if (fixedScale) return fixedScale;
     const title = element('titlebar').offsetHeight || 24;
@@ -73,10 +72,10 @@ const MetriaPage = (() => {
                             height * scale + title + 2 * FRAME_MARGIN <= roomHeight;
     if (!fits(1)) {
       const whole = Math.min((roomWidth - FRAME_BORDER) / width, (roomHeight - title - FRAME_BORDER) / height);
-      return Math.max(SCALE_STEP, Math.floor(whole * 1000) / 1000);
+      return Math.max(scaleStep, Math.floor(whole * 1000) / 1000);
     }
     let scale = 1;
-    while (fits(scale + SCALE_STEP)) scale += SCALE_STEP;
+    while (fits(scale + scaleStep)) scale += scaleStep;
     return scale;
   }
 
@@ -84,23 +83,6 @@ const MetriaPage = (() => {
   function showTurnHint(scale) {
     const { width: roomWidth, height: roomHeight } = room();
     element('turn-hint').hidden = !shown || fixedScale !== null || roomHeight <= roomWidth || scale >= 1;
-  }
-
-  // The drag icon as the mouse pointer, grown with the window by whole steps so that it stays crisp.
-  function makeDragCursor() {
-    const icon = new Image();
-    icon.addEventListener('load', () => {
-      const factor = Math.max(1, Math.floor(cssScale));
-      const drawn = document.createElement('canvas');
-      drawn.width = icon.naturalWidth * factor;
-      drawn.height = icon.naturalHeight * factor;
-      const context = drawn.getContext('2d');
-      context.imageSmoothingEnabled = false;
-      context.drawImage(icon, 0, 0, drawn.width, drawn.height);
-      const hot = MAGNIFIER_HOT_SPOT * factor;
-      dragCursor = 'url(' + drawn.toDataURL() + ') ' + hot + ' ' + hot + ', grabbing';
-    });
-    icon.src = 'icons/magnifier.ico';
   }
 
   // Device pixels of the canvas under a pointer event (the canvas may be drawn at any CSS size).
@@ -115,29 +97,33 @@ const MetriaPage = (() => {
   const CLICKING_BUTTONS = 3;
 
   function listenToPointers() {
-    const send = (action, event) => {
+    const send = (entry, event) => {
       if (!event.isPrimary || !running) return;
-      if (action !== 0 && event.button >= CLICKING_BUTTONS) return;
       const [x, y] = devicePoint(event);
-      call('_web_pointer', action, x, y, event.button < 0 ? 0 : event.button);
+      call(entry, x, y, event.button < 0 ? 0 : event.button);
     };
     canvas.addEventListener('pointerdown', (event) => {
       event.preventDefault();
-      if (event.isPrimary && event.button < CLICKING_BUTTONS) keysInUse = false;
       // The pointer stays with the window while a button is held, as on the desktop.
       canvas.setPointerCapture(event.pointerId);
-      send(1, event);
     });
-    canvas.addEventListener('pointermove', (event) => send(0, event));
-    canvas.addEventListener('pointerup', (event) => send(2, event));
-    canvas.addEventListener('pointercancel', (event) => send(2, event));
-    canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-    // Nor do they leave the page through the browser's history, which a child would not expect.
+    // A side button goes no further than here: neither to the program (the listeners below), nor
+    // out of the page through the browser's history, which a child would not expect.
     for (const type of ['mousedown', 'mouseup', 'pointerdown', 'pointerup', 'auxclick']) {
       canvas.addEventListener(type, (event) => {
-        if (event.button >= CLICKING_BUTTONS) event.preventDefault();
+        if (event.button < CLICKING_BUTTONS) return;
+        event.preventDefault();
+        event.stopImmediatePropagation();
       });
     }
+    canvas.addEventListener('pointerdown', (event) => {
+      if (event.isPrimary) keysInUse = false;
+      send('_web_pointer_press', event);
+    });
+    canvas.addEventListener('pointermove', (event) => send('_web_pointer_move', event));
+    canvas.addEventListener('pointerup', (event) => send('_web_pointer_release', event));
+    canvas.addEventListener('pointercancel', (event) => send('_web_pointer_release', event));
+    canvas.addEventListener('contextmenu', (event) => event.preventDefault());
     element('close').addEventListener('click', () => call('_web_close_box'));
     addEventListener('resize', () => {
       if (!shown) return;
@@ -187,9 +173,10 @@ const MetriaPage = (() => {
       script.src = 'metria.js';
       document.body.appendChild(script);
     });
-    const faces = Promise.all(['16px MetriaMincho', '16px MetriaGothic'].map((f) => document.fonts.load(f)));
-    const pictures = MetriaCanvas.preload(['menu_background.gif', 'title_banner.gif', 'turtle_pose1.gif',
-                                           'turtle_pose2.gif', 'credit_picture.gif']);
+    // The faces style.css declares, and the pictures index.html fetches ahead (the main menu's).
+    const faces = Promise.all([...document.fonts].map((face) => face.load()));
+    const pictures = MetriaCanvas.preload([...document.querySelectorAll('link[rel=preload][as=image]')]
+      .map((link) => link.getAttribute('href').replace(/^pictures\//, '')));
     await Promise.all([program, faces, pictures]);
   }
 
@@ -201,7 +188,6 @@ const MetriaPage = (() => {
 
   function init() {
     MetriaCanvas.attach(canvas);
-    makeDragCursor();
     listenToPointers();
     listenToKeys();
     const ready = prepare();
@@ -227,6 +213,11 @@ const MetriaPage = (() => {
   return {
     call,
 
+    frameRules(step, r, g, b) {
+      scaleStep = step;
+      frame.style.setProperty('--window-color', 'rgb(' + r + ',' + g + ',' + b + ')');
+    },
+
     showWindow(caption, width, height) {
       shown = { width, height };
       canvas.dataset.width = width;
@@ -242,8 +233,7 @@ const MetriaPage = (() => {
       canvas.style.height = height * cssScale + 'px';
       showTurnHint(cssScale);
       frame.hidden = false;
-      makeDragCursor();
-      return deviceScale;
+      return cssScale;
     },
 
     sizeCanvas(width, height) {
@@ -267,6 +257,21 @@ const MetriaPage = (() => {
 
     announce(words) {
       MetriaLayer.announce(words);
+    },
+
+    // The drag icon as the mouse pointer, enlarged as the program says, pixels repeated.
+    setDragIcon(file, factor, hotX, hotY) {
+      const icon = new Image();
+      icon.addEventListener('load', () => {
+        const drawn = document.createElement('canvas');
+        drawn.width = icon.naturalWidth * factor;
+        drawn.height = icon.naturalHeight * factor;
+        const context = drawn.getContext('2d');
+        context.imageSmoothingEnabled = false;
+        context.drawImage(icon, 0, 0, drawn.width, drawn.height);
+        dragCursor = 'url(' + drawn.toDataURL() + ') ' + hotX + ' ' + hotY + ', grabbing';
+      });
+      icon.src = 'icons/' + file;
     },
 
     setDragCursor(dragging) {

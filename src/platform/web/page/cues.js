@@ -4,10 +4,13 @@
 'use strict';
 
 const MetriaCues = (() => {
-  const START_WAIT = 1500;  // ms a context asked to start may take before the run is called silent
+  // ms a context asked to start may take (Firefox's first one takes over a second) before the run
+  // is called silent.
+  const START_WAIT = 3000;
   let audio = null;
   let warned = false;
   let startAwaited = false;
+  let silent = false;  // the context did not start in time
   const decoded = new Map();  // URL -> Promise of an AudioBuffer, or of null when it failed
   const players = new Map();  // player id -> { url, buffer, source, pending }
 
@@ -53,12 +56,17 @@ const MetriaCues = (() => {
   function awaitStart() {
     if (startAwaited) return;
     startAwaited = true;
-    setTimeout(() => { if (audio.state !== 'running') warn('AudioContext: ' + audio.state); }, START_WAIT);
+    setTimeout(() => {
+      if (audio.state === 'running') return;
+      silent = true;
+      warn('AudioContext: ' + audio.state);
+    }, START_WAIT);
   }
 
   function sound(player, times) {
-    // A suspended context would keep the cue and play it late, when the context starts.
-    if (audio.state !== 'running') return;
+    // A context still starting plays the cue a moment late; one that did not start in time would
+    // keep every cue for when it does.
+    if (silent && audio.state !== 'running') return;
     const source = audio.createBufferSource();
     source.buffer = player.buffer;
     source.loop = times > 1;

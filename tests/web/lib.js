@@ -36,14 +36,21 @@ const LACKING = {
     devtools: "it reads Chromium's DevTools protocol (the accessibility tree, media emulation, Lighthouse)",
     device: 'WebKitWebDriver sets neither the device pixel ratio nor a phone\'s viewport',
     touch: 'WebKitWebDriver delivers touch actions as a mouse',
+    shiftTab: 'WebKitWebDriver sends Shift+Tab as a key named Unidentified, which no browser sends',
   },
 };
+
+// Why this engine cannot give what is needed, or null where it can.
+function lacking(needs) {
+  const reasons = needs.map((need) => (LACKING[ENGINE] || {})[need]).filter(Boolean);
+  return reasons.length ? `not in ${ENGINE}: ${reasons.join('; ')}` : null;
+}
 
 // node:test's test(), run in this engine unless it needs what the engine lacks.
 function test(name, needs, fn) {
   if (typeof needs === 'function') return nodeTest.test(name, needs);
-  const lacking = needs.map((need) => (LACKING[ENGINE] || {})[need]).filter(Boolean);
-  return nodeTest.test(name, lacking.length ? { skip: `not in ${ENGINE}: ${lacking.join('; ')}` } : {}, fn);
+  const reason = lacking(needs);
+  return nodeTest.test(name, reason ? { skip: reason } : {}, fn);
 }
 
 // A static server for the build (server.js) on a free port; stop() ends it. For WebKit, and where
@@ -325,6 +332,6 @@ async function axPress(page, node) {
   await page.cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
 }
 
-module.exports = { BUILD, ENGINE, test, serve, browser, open, hold, release, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
+module.exports = { BUILD, ENGINE, test, lacking, serve, browser, open, hold, release, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
                    lastFrame, waitFrame, textAt, sleep, keepSaid, saidCount, waitSaid, focusedName,
                    waitButton, pressButton, emulateMedia, axTree, axFind, axFocus, axPress };

@@ -58,8 +58,10 @@ function ensureDisplay() {
                        { stdio: ['ignore', 'pipe', 'ignore'] });
     xvfb.stdout.once('data', (chunk) => {
       resolve(':' + String(chunk).trim());
-      xvfb.unref();  // the run ends when its tests do, and takes the display with it
-      xvfb.stdout.destroy();
+      // The run ends when its tests do, and takes the display with it; the pipe stays open, as the
+      // server would end at a write to a closed one.
+      xvfb.unref();
+      xvfb.stdout.unref();
     });
     xvfb.on('error', reject);
     process.on('exit', () => xvfb.kill());
@@ -109,11 +111,17 @@ class Page {
       down: ({ button = 'left' } = {}) => pointer([{ type: 'pointerDown', button: BUTTONS[button] }]),
       up: ({ button = 'left' } = {}) => pointer([{ type: 'pointerUp', button: BUTTONS[button] }]),
     };
-    const keys = (actions) => this.perform([{ type: 'key', id: 'keys', actions }]);
+    // WebKitWebDriver lets go of every key at the end of each set of actions: a key held down
+    // (Shift) is pressed again around each key pressed while it is held.
+    const held = [];
+    const value = (key) => KEYS[key] || key;
     this.keyboard = {
-      down: (key) => keys([{ type: 'keyDown', value: KEYS[key] || key }]),
-      up: (key) => keys([{ type: 'keyUp', value: KEYS[key] || key }]),
-      press: (key) => keys([{ type: 'keyDown', value: KEYS[key] || key }, { type: 'keyUp', value: KEYS[key] || key }]),
+      down: async (key) => { held.push(value(key)); },
+      up: async (key) => { held.splice(held.indexOf(value(key)), 1); },
+      press: (key) => this.perform([{ type: 'key', id: 'keys', actions: [
+        ...held.map((v) => ({ type: 'keyDown', value: v })),
+        { type: 'keyDown', value: value(key) }, { type: 'keyUp', value: value(key) },
+        ...held.map((v) => ({ type: 'keyUp', value: v })).reverse()] }]),
     };
   }
 
@@ -241,21 +249,23 @@ async function launch(env = process.env) {
   const port = await freePort();
   env = { ...env, DISPLAY: await ensureDisplay() };
   const driver = spawn(DRIVER, [`--port=${port}`], { env, stdio: 'ignore' });
-  let id = null, version = null;
-  for (let tries = 0; !id; tries++) {
+  // The driver takes a moment to listen; a browser that cannot start would leave the request
+  // unanswered, so it fails after a while instead.
+  let created = null;
+  for (let tries = 0; !created; tries++) {
     await sleep(100);
-    const created = await fetch(`http://127.0.0.1:${port}/session`, {
-      method: 'POST', headers: { 'Content-Type': 'application/json' },
+    created = await fetch(`http://127.0.0.1:${port}/session`, {
+      method: 'POST', headers: { 'Content-Type': 'application/json' }, signal: AbortSignal.timeout(30000),
       body: JSON.stringify({ capabilities: { alwaysMatch: {
         'webkitgtk:browserOptions': { binary: MINI_BROWSER, args: ['--automation'] },
         timeouts: { script: 60000 } } } }),
-    }).then((r) => r.json()).catch((error) => ({ value: { error: String(error) } }));
-    if (created.value && created.value.sessionId) {
-      id = created.value.sessionId;
-      version = created.value.capabilities.browserVersion;
-    }
-    else if (tries > 50) throw new Error('WebKitWebDriver: ' + JSON.stringify(created.value));
+    }).then((r) => r.json(), (error) => {
+      if (error.cause && error.cause.code === 'ECONNREFUSED' && tries < 50) return null;
+      throw new Error(`WebKitWebDriver on ${env.DISPLAY}: ${error.message}`);
+    });
   }
+  if (!created.value.sessionId) throw new Error('WebKitWebDriver: ' + JSON.stringify(created.value));
+  const { sessionId: id, capabilities: { browserVersion: version } } = created.value;
   const session = new Session(port, id, driver);
   session.spare = (await session.command('GET', '/window/handles'))[0];
   return {

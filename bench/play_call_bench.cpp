@@ -131,7 +131,9 @@ void BM_PlayAfterRelease(benchmark::State& state) {
   const PlayerId player = cue_player();
   OutputWatch& watch = output_watch();
   Mix_SetPostMix(watch_output, &watch);  // kept by SDL_mixer while it is closed
+  constexpr double kTargetUs = 50'000;  // the first sample of a cue that opens the output
   Samples first_sample, call;
+  int late = 0;
   for (auto _ : state) {
     sound_device().halt(player);
     device_clock().set(device_clock().now_ms() + SdlSoundDevice::kLingerMs);
@@ -146,12 +148,14 @@ void BM_PlayAfterRelease(benchmark::State& state) {
     const double us = until_heard(asked);
     state.SetIterationTime(us / 1e6);
     first_sample.add(us);
+    late += us > kTargetUs;
   }
   const std::string driver = SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "none";
   Mix_SetPostMix(nullptr, nullptr);
   sound_device().halt(player);
   record_samples("play.after_release." + driver, first_sample);
   record_samples("play.after_release_call." + driver, call);
+  record_figure("play.after_release." + driver + ".late", late);
 }
 BENCHMARK(BM_PlayAfterRelease)->Iterations(20)->UseManualTime()->Unit(benchmark::kMicrosecond);
 

@@ -163,13 +163,13 @@ awk '$1 == "present" && $3 > worst { worst = $3 } END { printf "present.x11.max_
 # output is let go) is counted in the process's own total, which is the verdict.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
-thread_ticks() {  # thread_ticks PID: "TID NAME TICKS" per thread (spaces in a name become _)
-  local stat line name fields
-  for stat in /proc/"$1"/task/*/stat; do
-    line=$(cat "$stat" 2>/dev/null) || continue
+thread_ticks() {  # thread_ticks PID: "TID NAME TICKS NS" per thread (spaces in a name become _)
+  local task line name fields ns
+  for task in /proc/"$1"/task/*; do
+    line=$(cat "$task/stat" 2>/dev/null) && read -r ns _ <"$task/schedstat" 2>/dev/null || continue
     name=${line#*(}; name=${name%)*}
     read -r -a fields <<<"${line##*) }"
-    echo "${line%% *} ${name// /_} $((fields[11] + fields[12]))"
+    echo "${line%% *} ${name// /_} $((fields[11] + fields[12])) $ns"
   done | sort
 }
 idle_cpu() {  # idle_cpu KEY: ticks of every thread over IDLE_SECONDS, and the CPU share from schedstat
@@ -180,10 +180,12 @@ idle_cpu() {  # idle_cpu KEY: ticks of every thread over IDLE_SECONDS, and the C
   t1=$(date +%s%N); ticks1=$(cpu_ticks "$PROGRAM_PID"); ns1=$(cpu_ns "$PROGRAM_PID")
   thread_ticks "$PROGRAM_PID" >"$OUT/$1.threads1.txt"
   add_figure "$1.ticks" "$((ticks1 - ticks0))"
-  # Per thread: "name ticks" for threads alive at the end (new ones count from 0), "name ended" for the rest.
-  join -a1 -a2 -e - -o 0,1.2,1.3,2.2,2.3 "$OUT/$1.threads0.txt" "$OUT/$1.threads1.txt" |
-    awk '$5 == "-" { printf "%s%s ended", sep, $2; sep = ", "; next }
-         { printf "%s%s %d", sep, $4, $5 - ($3 == "-" ? 0 : $3); sep = ", " } END { print "" }' >"$OUT/$1.threads.txt"
+  # Per thread: "name ticks/ms" for threads alive at the end (new ones count from 0), "name ended"
+  # for the rest. Ticks are whole 1/100 s of each thread's own total, so 2 ms may show as 0 or 1.
+  join -a1 -a2 -e - -o 0,1.2,1.3,1.4,2.2,2.3,2.4 "$OUT/$1.threads0.txt" "$OUT/$1.threads1.txt" |
+    awk '$6 == "-" { printf "%s%s ended", sep, $2; sep = ", "; next }
+         { printf "%s%s %d/%.1fms", sep, $5, $6 - ($3 == "-" ? 0 : $3), ($7 - ($4 == "-" ? 0 : $4)) / 1e6; sep = ", " }
+         END { print "" }' >"$OUT/$1.threads.txt"
   add_figure "$1.precise_percent" "$(awk -v a="$ns0" -v b="$ns1" -v t="$((t1 - t0))" \
     'BEGIN { printf "%.4f", (b - a) / t * 100 }')"
 }
@@ -270,7 +272,7 @@ row "first sample heard after Play" "max $(ms play.first_sample.max) ms (median 
   "<= 1 buffer: $(f play.buffer_frames | cut -d. -f1) fr = $(f play.buffer_ms) ms"
 for driver in dummy disk pulseaudio; do
   row "first sample after the output was let go: $driver" \
-    "max $(ms "play.after_release.$driver.max") ms (median $(ms "play.after_release.$driver.p50"))" \
+    "max $(ms "play.after_release.$driver.max") ms (median $(ms "play.after_release.$driver.p50"), $(f "play.after_release.$driver.late" | cut -d. -f1) of $(f "play.after_release.$driver.n" | cut -d. -f1) late)" \
     "$(ms "play.after_release.$driver.max")" 50 "< 50 ms"
 done
 row "peak memory, all $(f memory.screens_visited) screens visited" "$(f memory.peak_mb) MB RSS" \

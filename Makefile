@@ -7,9 +7,11 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
 PACKAGES = cmake g++ make pkg-config \
-           libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev \
+           libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev libasound2-dev \
            fonts-ipafont-mincho fonts-ipafont-gothic
 TEST_PACKAGES = libgtest-dev libbenchmark-dev
+# A PulseAudio server of the benchmarks' own, with a null sink, for the sound output's figures.
+BENCH_PACKAGES = pulseaudio
 E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils python3 bc openbox
 CLANG_PACKAGES = clang-14
 DEB_PACKAGES = debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
@@ -95,6 +97,7 @@ test-clang: test-deps
 	ctest --test-dir $(CLANG_BUILD) --output-on-failure -j $(JOBS)
 
 bench: test-deps e2e-deps
+	@tools/install_packages.sh $(BENCH_PACKAGES)
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DMETRIA_BENCH=ON -DMETRIA_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bench/run.sh $(BENCH_BUILD)

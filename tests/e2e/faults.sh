@@ -45,6 +45,13 @@ warnings_are() {
   check "stderr: $expected line(s) matching '$pattern' (got $count)" eval "[ $count -eq $expected ]"
 }
 
+# No library speaks on stderr in the program's place (ALSA's own "ALSA lib ..." lines among them).
+only_own_lines() {
+  local others
+  others=$(grep -vc '^metria: ' "$APP_ERR")
+  check "stderr: no line but the program's own (got $others others)" eval "[ $others -eq 0 ]"
+}
+
 # A copy of the program in a folder of its own, with wav/ as the caller prepares it: PROGRAM_COPY.
 program_copy() {
   PROGRAM_COPY="$E2E_OUT/$1/metria"
@@ -76,6 +83,7 @@ no_sound_driver() {
   reaches_ready_menu || return 1
   warnings_are 1 '^metria: warning' || return 1
   warnings_are 1 '^metria: warning: no sound output' || return 1
+  only_own_lines || return 1
   still_running_then_terminated
 }
 
@@ -88,6 +96,7 @@ alsa_without_card() {
   reaches_ready_menu || return 1
   warnings_are 1 '^metria: warning' || return 1
   warnings_are 1 '^metria: warning: no sound output' || return 1
+  only_own_lines || return 1
   still_running_then_terminated
 }
 

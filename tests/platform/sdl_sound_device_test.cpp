@@ -8,6 +8,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -18,6 +19,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/headless/virtual_clock.h"
 
 namespace metria::testing {
 namespace {
@@ -85,7 +88,7 @@ class SdlSound : public ::testing::Test {
   void SetUp() override {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     g_heard = &heard;
-    device.emplace();
+    device.emplace(clock);
     int channels = 0;
     Uint16 format = 0;
     ASSERT_EQ(Mix_QuerySpec(&frequency, &format, &channels), 1) << "the mixer is open";
@@ -123,6 +126,7 @@ class SdlSound : public ::testing::Test {
   }
 
   Heard heard;
+  headless::VirtualClock clock;
   int frequency = 0;
   std::optional<SdlSoundDevice> device;
 };
@@ -200,6 +204,76 @@ TEST_F(SdlSound, AMissingFileLeavesSilentPlayersAndOneWarning) {
   for (const char c : warnings) lines += c == '\n';
   EXPECT_EQ(lines, 1u) << warnings;
   EXPECT_NE(warnings.find("metria: warning: cannot play " + missing), std::string::npos) << warnings;
+}
+
+// The output's release runs on the device's clock, here a virtual one: only the hearing waits.
+TEST_F(SdlSound, TheOutputIsLetGoTwoSecondsAfterTheLastCueHasSounded) {
+  EXPECT_EQ(device->release_when_quiet(), SdlSoundDevice::kLingerMs) << "nothing played since it opened";
+  const PlayerId player = device->open_player();
+  device->load(player, cue("linger", frequency / 5));  // 200 ms
+  clock.set(1000);
+  device->play(player, 2);
+  const std::int64_t quiet = 1400 + SdlSoundDevice::kLingerMs;
+  EXPECT_EQ(device->release_when_quiet(), quiet);
+  clock.set(quiet - 1);
+  EXPECT_EQ(device->release_when_quiet(), quiet);
+  EXPECT_TRUE(device->output_open());
+  clock.set(quiet);
+  EXPECT_EQ(device->release_when_quiet(), std::nullopt);
+  EXPECT_FALSE(device->output_open());
+  EXPECT_EQ(Mix_QuerySpec(nullptr, nullptr, nullptr), 0) << "the mixer is closed";
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "and SDL's audio, with the driver's threads";
+  EXPECT_EQ(device->release_when_quiet(), std::nullopt) << "nothing to wake up for";
+}
+
+TEST_F(SdlSound, HaltingTheLastCueStartsTheLingerAtOnce) {
+  const PlayerId player = device->open_player();
+  device->load(player, cue("halted_linger", frequency * 3));
+  device->play(player, 1);
+  clock.set(500);
+  device->halt(player);
+  EXPECT_EQ(device->release_when_quiet(), 500 + SdlSoundDevice::kLingerMs);
+}
+
+TEST_F(SdlSound, APlayAfterTheReleaseOpensTheOutputAgainAndSoundsTheWholeCue) {
+  const int frames = frequency / 50;
+  const std::string loaded_before = cue("before_release", frames), loaded_after = cue("after_release", frames);
+  PlayerId players[10];
+  for (PlayerId& p : players) p = device->open_player();
+  const PlayerId first = players[0], last = players[9];  // on a channel beyond SDL_mixer's own eight
+  device->load(first, loaded_before);
+  clock.set(SdlSoundDevice::kLingerMs);
+  ASSERT_EQ(device->release_when_quiet(), std::nullopt);
+  device->load(last, loaded_after);  // decoded when it first plays
+  EXPECT_FALSE(device->output_open()) << "loading alone does not open the output";
+
+  device->play(first, 1);
+  EXPECT_TRUE(device->output_open());
+  ASSERT_TRUE(heard_until([](const Counts& h) { return h.ends == 1; }));
+  device->play(last, 2);
+  ASSERT_TRUE(heard_until([](const Counts& h) { return h.ends == 3; }));
+  EXPECT_EQ(snapshot().starts, 3) << "each play whole, from its first frame";
+  EXPECT_EQ(device->release_when_quiet(), clock.now_ms() + 2 * 20 + SdlSoundDevice::kLingerMs);
+}
+
+TEST(SdlSoundWithoutDevice, FallsBackToTheDummyDriverWithOneWarningForTheWholeRun) {
+  headless::VirtualClock clock;
+  setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+  ::testing::internal::CaptureStderr();
+  {
+    SdlSoundDevice device(clock);
+    EXPECT_TRUE(device.output_open()) << "on the dummy driver";
+    clock.set(SdlSoundDevice::kLingerMs);
+    ASSERT_EQ(device.release_when_quiet(), std::nullopt);
+    const PlayerId player = device.open_player();
+    device.load(player, METRIA_BINARY_DIR "/wav/o.wav");
+    device.play(player, 1);
+    EXPECT_TRUE(device.output_open()) << "opened again, on the dummy driver";
+  }
+  const std::string warnings = ::testing::internal::GetCapturedStderr();
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
+  EXPECT_NE(warnings.find("metria: warning: no sound output"), std::string::npos) << warnings;
 }
 
 }  // namespace

@@ -78,15 +78,15 @@ int main(int, char**) {
   {
     const double scale = display_scale();
     metria::SdlResources resources{std::function<metria::FontFiles()>(metria::find_font_files)};
-    metria::SdlSoundDevice sound;
-    metria::SdlHost host(resources, scale);
     metria::SteadyClock clock;
+    metria::SdlSoundDevice sound(clock);
+    metria::SdlHost host(resources, scale);
     metria::SystemRandom random;
     metria::LocalTimeOfDay time_of_day;
     metria::App app({clock, sound, random, time_of_day, host, program_folder()});
     metria::register_screens(app);
     app.start();
-    metria::run_event_loop(app, host, clock);
+    metria::run_event_loop(app, host, sound, clock);
     status = app.exit_status();
   }
   TTF_Quit();

@@ -1,45 +1,37 @@
 // SDL_mixer output. A missing device, file or decoder never stops a game: the cue stays silent.
 #include "platform/sdl/sdl_sound_device.h"
 
-#include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace metria {
 
-namespace {
-
-// Two loaded screens hold at most twelve players; the mixer goes through every channel on each
-// buffer, so it gets no more than it can need.
-constexpr int kChannels = 16;
-constexpr int kBufferFrames = 512;  // about 12 ms at 44.1 kHz: a cue starts within one buffer
-
-bool open_mixer() { return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0; }
-
-}  // namespace
-
-SdlSoundDevice::Output::Output() {
-  m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-  m_open = m_audio && open_mixer();
-  if (m_open) return;
-  // SDL does not fall back by itself when the sound card cannot be opened: go on with the dummy
-  // driver, so that timing and everything else behave the same, only silent.
-  std::fprintf(stderr, "metria: warning: no sound output (%s); the cues stay silent\n", SDL_GetError());
-  if (m_audio) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-  m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-  m_open = m_audio && open_mixer();
+SdlSoundDevice::SdlSoundDevice(const Clock& clock) : m_clock(clock) {
+  open_output();
+  for (int channel = 0; channel < AudioOutput::kChannels; ++channel) m_free_channels.insert(channel);
 }
 
-SdlSoundDevice::Output::~Output() {
-  if (m_open) Mix_CloseAudio();
-  if (m_audio) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+bool SdlSoundDevice::open_output() {
+  if (m_output.is_open()) return true;
+  if (!m_output.open()) return false;
+  m_opened_at = m_clock.now_ms();
+  m_sounding_until.fill(m_opened_at);
+  // A different device may play another format: the chunks are decoded again for it.
+  if (m_output.format() != m_chunk_format) {
+    m_chunks.clear();
+    m_chunk_format = m_output.format();
+  }
+  return true;
 }
 
-SdlSoundDevice::SdlSoundDevice() {
-  if (m_output.open()) Mix_AllocateChannels(kChannels);
-  for (int channel = 0; channel < kChannels; ++channel) m_free_channels.insert(channel);
+std::optional<std::int64_t> SdlSoundDevice::release_when_quiet() {
+  if (!m_output.is_open()) return std::nullopt;
+  const std::int64_t due = *std::max_element(m_sounding_until.begin(), m_sounding_until.end()) + kLingerMs;
+  if (m_clock.now_ms() < due) return due;
+  m_output.close();
+  return std::nullopt;
 }
 
 PlayerId SdlSoundDevice::open_player() {
@@ -49,10 +41,12 @@ PlayerId SdlSoundDevice::open_player() {
     channel = *m_free_channels.begin();
     m_free_channels.erase(m_free_channels.begin());
   }
-  m_players[id] = {channel};
+  m_players[id] = {channel, ""};
   return id;
 }
 
+// Decoding needs the output's format: a file loaded while the output is let go is decoded at its
+// first play.
 Mix_Chunk* SdlSoundDevice::chunk_for(const std::string& path) {
   const auto cached = m_chunks.find(path);
   if (cached != m_chunks.end()) return cached->second.get();
@@ -63,20 +57,29 @@ Mix_Chunk* SdlSoundDevice::chunk_for(const std::string& path) {
 
 void SdlSoundDevice::load(PlayerId player, const std::string& path) {
   const auto found = m_players.find(player);
-  if (found == m_players.end() || !m_output.open()) return;
-  found->second.chunk = chunk_for(path);
+  if (found == m_players.end()) return;
+  found->second.path = path;
+  if (m_output.is_open()) chunk_for(path);
 }
 
 void SdlSoundDevice::play(PlayerId player, int times) {
   const auto found = m_players.find(player);
-  if (found == m_players.end() || !found->second.chunk || found->second.channel < 0) return;
+  if (found == m_players.end() || found->second.path.empty() || found->second.channel < 0) return;
+  if (!open_output()) return;
+  Mix_Chunk* chunk = chunk_for(found->second.path);
+  if (!chunk) return;
   // A request on a sounding channel replaces what it plays: the cue starts again from its beginning.
-  Mix_PlayChannel(found->second.channel, found->second.chunk, times - 1);
+  Mix_PlayChannel(found->second.channel, chunk, times - 1);
+  const std::int64_t bytes = std::int64_t{chunk->alen} * times, per_second = m_output.bytes_per_second();
+  m_sounding_until[found->second.channel] = m_clock.now_ms() + (bytes * 1000 + per_second - 1) / per_second;
 }
 
 void SdlSoundDevice::halt(PlayerId player) {
   const auto found = m_players.find(player);
-  if (found != m_players.end() && m_output.open() && found->second.channel >= 0) Mix_HaltChannel(found->second.channel);
+  if (found == m_players.end() || !m_output.is_open() || found->second.channel < 0) return;
+  Mix_HaltChannel(found->second.channel);
+  std::int64_t& until = m_sounding_until[found->second.channel];
+  until = std::min(until, m_clock.now_ms());
 }
 
 void SdlSoundDevice::close_player(PlayerId player) {

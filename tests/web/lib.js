@@ -37,6 +37,7 @@ const LACKING = {
     device: 'WebKitWebDriver sets neither the device pixel ratio nor a phone\'s viewport',
     touch: 'WebKitWebDriver delivers touch actions as a mouse',
     shiftTab: 'WebKitWebDriver sends Shift+Tab as a key named Unidentified, which no browser sends',
+    sideButtons: 'WebKitWebDriver sends no back or forward button, but a click of the left one',
   },
 };
 
@@ -214,7 +215,7 @@ async function recordFrames(page) {
     };
     MetriaCanvas.drawText = (face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch) => {
       // drawn: where the line's top-left is, and the width the program was given for it.
-      const drawn = { ...box(x, y, MetriaCanvas.textWidth(face, px, text), 0), bold };
+      const drawn = { ...box(x, y, MetriaCanvas.textWidth(face, px, text), 0), bold, face };
       if (current()) current().texts.push({ text, rgb: [r, g, b], pixels: px, ...box(cx, cy, cw, ch), drawn });
       return drawText(face, px, bold, r, g, b, text, x, y, cx, cy, cw, ch);
     };

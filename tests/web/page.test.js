@@ -147,7 +147,11 @@ w.test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel
 w.test('a finger drags a drill card onto a place; the page neither scrolls nor zooms', ['device', 'touch'], async () => {
   const server = await w.serve();
   const page = await w.open(browser, server.url, {
-    viewport: { width: 800, height: 600, deviceScaleFactor: 1, hasTouch: true, isMobile: true } });
+    viewport: { width: 800, height: 600, deviceScaleFactor: 1, hasTouch: true, isMobile: true },
+    setup: (p) => p.evaluateOnNewDocument(() => {
+      window.pointer_types = new Set();
+      addEventListener('pointerdown', (event) => window.pointer_types.add(event.pointerType), true);
+    }) });
   await menuReady(page);
   await page.touchscreen.tap(...await w.at(page, 32 + 102, 338 + 19));
   await w.waitTitle(page, '接頭語（ＳＩ）');
@@ -163,6 +167,7 @@ w.test('a finger drags a drill card onto a place; the page neither scrolls nor z
   frame = await w.waitFrame(page, 'frame.texts.some((t) => t.x > 469 && t.x < 471 && t.y > 8 && t.y < 10)', 3000);
   assert.match(w.textAt(frame, 470, 9), /^(0|100)$/, 'the drop is scored');
   assert.deepEqual(during, [0, 0, 1]);
+  assert.deepEqual(await page.evaluate(() => [...window.pointer_types]), ['touch'], 'the page saw a finger');
   await page.close();
   server.stop();
 });

@@ -217,7 +217,7 @@ w.test('接頭語（ＳＩ）: cards dragged onto places until each snaps, the s
   await page.close();
 });
 
-w.test('the side buttons do not click: back and forward on おわり leave the run going', async () => {
+w.test('the side buttons do not click: back and forward on おわり leave the run going', ['sideButtons'], async () => {
   const page = await menuReady();
   await w.move(page, ...entryCentre(5));
   for (const button of ['back', 'forward']) {

@@ -234,8 +234,9 @@ class Page {
     pageScripts.delete(this.number);
     const handles = await this.session.command('GET', '/window/handles');
     if (handles.length > 1) {
+      // A new window can be asked for only from an open one: another is made current.
       await this.command('DELETE', '/window');
-      this.session.current = null;
+      await this.session.select(handles.find((handle) => handle !== this.handle));
     } else {
       await this.command('POST', '/url', { url: 'about:blank' });
       this.session.spare = this.handle;

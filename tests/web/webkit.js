@@ -8,7 +8,6 @@
 'use strict';
 
 const { spawn } = require('node:child_process');
-const fs = require('node:fs');
 const net = require('node:net');
 
 const DRIVER = '/usr/bin/WebKitWebDriver';
@@ -84,7 +83,7 @@ const KEYS = { Tab: '\uE004', Enter: '\uE007', Escape: '\uE00C', Shift: '\uE008'
 const BUTTONS = { left: 0, middle: 1, right: 2, back: 3, forward: 4 };
 
 class Session {
-  constructor(port, id, driver) { Object.assign(this, { port, id, driver, current: null }); }
+  constructor(port, id) { Object.assign(this, { port, id, current: null }); }
 
   async command(method, path, body) {
     const response = await fetch(`http://127.0.0.1:${this.port}/session/${this.id}${path}`, {
@@ -111,8 +110,8 @@ class Page {
       down: ({ button = 'left' } = {}) => pointer([{ type: 'pointerDown', button: BUTTONS[button] }]),
       up: ({ button = 'left' } = {}) => pointer([{ type: 'pointerUp', button: BUTTONS[button] }]),
     };
-    // WebKitWebDriver lets go of every key at the end of each set of actions: a key held down
-    // (Shift) is pressed again around each key pressed while it is held.
+    // Each key pressed is one set of actions of its own: a key held down (Shift) goes down and up
+    // again around it.
     const held = [];
     const value = (key) => KEYS[key] || key;
     this.keyboard = {
@@ -267,7 +266,7 @@ async function launch(env = process.env) {
   }
   if (!created.value.sessionId) throw new Error('WebKitWebDriver: ' + JSON.stringify(created.value));
   const { sessionId: id, capabilities: { browserVersion: version } } = created.value;
-  const session = new Session(port, id, driver);
+  const session = new Session(port, id);
   session.spare = (await session.command('GET', '/window/handles'))[0];
   return {
     async version() { return 'WebKitGTK/' + version; },
@@ -284,4 +283,4 @@ async function launch(env = process.env) {
   };
 }
 
-module.exports = { launch, serverOptions, exists: () => fs.existsSync(DRIVER) };
+module.exports = { launch, serverOptions };

@@ -83,12 +83,12 @@ function nullSink() {
 // A fresh browser of the run's engine, or of the one named, with an empty profile; close() removes
 // the profile too.
 async function browser(engine = ENGINE) {
-  const sound = { ...process.env, PULSE_SERVER: await nullSink() };
-  if (engine === 'webkit') return webkit.launch(sound);
+  const sound = async () => ({ ...process.env, PULSE_SERVER: await nullSink() });
+  if (engine === 'webkit') return webkit.launch(await sound());
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), `metria-${engine}-`));
   const options = engine === 'firefox'
     ? { browser: 'firefox', executablePath: FIREFOX, userDataDir: profile, extraPrefsFirefox: FIREFOX_PREFS,
-        env: sound }
+        env: await sound() }
     : { executablePath: CHROMIUM, args: [...CHROMIUM_FLAGS, `--user-data-dir=${profile}`] };
   const instance = await puppeteer.launch({ ...options, headless: true });
   const close = instance.close.bind(instance);

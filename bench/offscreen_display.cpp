@@ -46,7 +46,7 @@ void OffscreenDisplay::target_for(Window& window) {
   if (!m_surface) throw std::runtime_error(SDL_GetError());
   m_renderer = SDL_CreateSoftwareRenderer(m_surface);
   if (!m_renderer) throw std::runtime_error(SDL_GetError());
-  m_canvas = std::make_unique<SdlCanvas>(m_renderer, m_resources, 1.0);  // a 96 dpi display
+  m_canvas = std::make_unique<SdlCanvas>(m_renderer, m_resources);
   m_window = &window;
   window.invalidate();
 }

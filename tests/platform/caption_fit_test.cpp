@@ -58,7 +58,7 @@ class CaptionFit : public OffscreenRendering {
     target.reset(SDL_CreateRGBSurfaceWithFormat(0, 8, 8, 32, SDL_PIXELFORMAT_ARGB8888));
     renderer.reset(SDL_CreateSoftwareRenderer(target.get()));
     for (const double scale : kScales)
-      canvases.emplace(scale, std::make_unique<SdlCanvas>(renderer.get(), *resources, scale));
+      canvases.emplace(scale, std::make_unique<SdlCanvas>(renderer.get(), *resources));
   }
   void TearDown() override {
     canvases.clear();

@@ -17,7 +17,7 @@ inline SurfacePtr paint_offscreen(const Window& window, SdlResources& resources,
                                                     to_pixels(def.client_height, scale), 32,
                                                     SDL_PIXELFORMAT_ARGB8888));
   const RendererPtr renderer(SDL_CreateSoftwareRenderer(surface.get()));
-  SdlCanvas canvas(renderer.get(), resources, scale);
+  SdlCanvas canvas(renderer.get(), resources);
   paint_window(window, canvas, scale);
   SDL_RenderPresent(renderer.get());
   return surface;

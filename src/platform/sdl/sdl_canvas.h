@@ -66,11 +66,9 @@ class SdlResources {
 
 class SdlCanvas final : public Canvas {
  public:
-  // scale: device pixels per definition pixel (1 on a 96 dpi display); it decides how pictures
-  // are resampled and must be the scale the window is painted at.
-  // The textures are the renderer's: the canvas must go before the renderer does.
-  SdlCanvas(SDL_Renderer* renderer, SdlResources& resources, double scale = 1.0)
-      : m_renderer(renderer), m_resources(resources), m_scale(scale) {}
+  // The textures are the renderer's: the canvas must go before the renderer does. How a picture is
+  // resampled follows from the size it is drawn at alone (repeats_pixels).
+  SdlCanvas(SDL_Renderer* renderer, SdlResources& resources) : m_renderer(renderer), m_resources(resources) {}
   SdlCanvas(const SdlCanvas&) = delete;
   SdlCanvas& operator=(const SdlCanvas&) = delete;
 
@@ -106,7 +104,6 @@ class SdlCanvas final : public Canvas {
 
   SDL_Renderer* m_renderer;
   SdlResources& m_resources;
-  double m_scale;
   // By picture and drawn size.
   std::map<std::tuple<Picture, int, int>, TexturePtr> m_picture_textures;
   std::map<TextKey, TexturePtr, KeyLess> m_text_textures;

@@ -44,7 +44,7 @@ void SdlHost::window_shown(Window& window) {
   if (SDL_Surface* icon = m_resources.icon(def.icon)) SDL_SetWindowIcon(sdl_window.get(), icon);
   RendererPtr renderer(SDL_CreateRenderer(sdl_window.get(), -1, SDL_RENDERER_SOFTWARE));
   if (!renderer) throw std::runtime_error(std::string("cannot draw in a window: ") + SDL_GetError());
-  auto canvas = std::make_unique<SdlCanvas>(renderer.get(), m_resources, m_scale);
+  auto canvas = std::make_unique<SdlCanvas>(renderer.get(), m_resources);
   SDL_Window* shown = sdl_window.get();
   m_shown.erase(&window);
   m_shown.emplace(&window, Shown{std::move(sdl_window), std::move(renderer), std::move(canvas)});

@@ -14,7 +14,7 @@ mkdir -p "$out/pictures" "$out/wav" "$out/icons" "$out/fonts"
 cp "$root/web/style.css" "$root/web/manifest.webmanifest" "$out/"
 # The main menu's pictures, fetched from the page's head ahead of the program: as the menu's
 # definition names them (list_first_pictures.js), in place of index.html's @FIRST_PICTURES@ line.
-first_pictures=$(node "$web_obj/list_first_pictures.js" | sed 's|.*|<link rel="preload" href="pictures/&" as="image">|')
+first_pictures=$(node "$web_obj/list_first_pictures.js" | sed 's|.*|<link rel="preload" href="pictures/&" as="image" data-picture="&">|')
 FIRST_PICTURES=$first_pictures perl -pe 's/^<!-- \@FIRST_PICTURES\@ -->\n/$ENV{FIRST_PICTURES}\n/' \
   "$root/web/index.html" > "$out/index.html"
 cp "$root"/src/platform/web/page/*.js "$out/"

@@ -234,7 +234,9 @@ async function firstSample(chromium, url) {
 // Lighthouse's performance audit as it runs by default (a mid-range phone on a slow 4G network,
 // simulated), on the start page: the median of three runs.
 async function lighthouseRuns(chromium, url) {
-  const { default: lighthouse } = await import('lighthouse');
+  // Lighthouse is the browser suite's (tests/web), loaded from there.
+  const entry = require.resolve('lighthouse', { paths: [path.join(ROOT, 'tests/web')] });
+  const { default: lighthouse } = await import(require('node:url').pathToFileURL(entry));
   const runs = [];
   for (let run = 0; run < 3; run++) {
     const page = await chromium.newPage();

@@ -24,6 +24,9 @@ WEB_BUILD ?= build-web
 WEB_OBJ   ?= build-web-obj
 WEB_PACKAGES = cmake make emscripten python3 python3-fonttools python3-brotli fontconfig \
                fonts-ipafont-mincho fonts-ipafont-gothic
+# Debian's nginx and its module that sends the build's .br files, for make serve and make bench-web.
+WEB_SERVE_PACKAGES = nginx libnginx-mod-http-brotli-static
+WEB_PORT ?= 8000
 # The three engines of the browser suite, a display for WebKit and a sound server with no device.
 WEB_TEST_PACKAGES = chromium firefox-esr webkit2gtk-driver xvfb pulseaudio
 WEB_ENGINES ?= chromium firefox webkit
@@ -105,14 +108,24 @@ bench: test-deps e2e-deps
 web-deps:
 	@tools/install_packages.sh $(WEB_PACKAGES)
 
-web: web-deps
+# esbuild, which minifies the page's scripts, comes from npm at the version in
+# tools/esbuild/package-lock.json.
+tools/esbuild/node_modules/.package-lock.json: tools/esbuild/package-lock.json
+	@command -v npm >/dev/null || tools/install_packages.sh npm
+	cd tools/esbuild && npm ci --no-audit --no-fund
+
+web: web-deps tools/esbuild/node_modules/.package-lock.json
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_OBJ) -DCMAKE_BUILD_TYPE=Release -DMETRIA_TESTS=OFF
 	$(WEB_ENV) cmake --build $(WEB_OBJ) -j $(JOBS)
 	$(WEB_ENV) tools/assemble_web.sh $(WEB_OBJ) $(WEB_BUILD)
+	@echo "The site is the folder $(WEB_BUILD)/: copy all of it to a web server (docs/deploy.md)."
+	@echo "To try it here: make serve, then open http://127.0.0.1:$(WEB_PORT)/"
 
-# The web build on http://127.0.0.1:8000/ until interrupted.
+# The web build on http://127.0.0.1:$(WEB_PORT)/ with Debian's nginx until interrupted (Ctrl-C); its
+# configuration, logs and temporary files in $(WEB_OBJ)/serve.
 serve: web
-	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(WEB_BUILD)
+	@tools/install_packages.sh $(WEB_SERVE_PACKAGES)
+	tools/serve_web.sh $(WEB_BUILD) $(WEB_OBJ)/serve $(WEB_PORT)
 
 # puppeteer-core, axe-core and Lighthouse come from npm at the versions in
 # tests/web/package-lock.json; @axe-core/puppeteer brings puppeteer, whose own browser is not fetched
@@ -135,7 +148,7 @@ test-web: web tests/web/node_modules/.package-lock.json
 
 # Transfer sizes, start-up, event latency, idle CPU, memory and timer rhythm of the web build.
 bench-web: web tests/web/node_modules/.package-lock.json
-	@tools/install_packages.sh $(WEB_TEST_PACKAGES)
+	@tools/install_packages.sh $(WEB_TEST_PACKAGES) $(WEB_SERVE_PACKAGES)
 	METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) METRIA_BENCH_OUT=$(abspath $(WEB_OBJ))/bench-web.json node bench/web/bench_web.js
 
 install: program

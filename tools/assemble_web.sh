@@ -14,7 +14,7 @@ mkdir -p "$out/pictures" "$out/wav" "$out/icons" "$out/fonts"
 cp "$root/web/style.css" "$root/web/manifest.webmanifest" "$out/"
 # The main menu's pictures, fetched from the page's head ahead of the program: as the menu's
 # definition names them (list_first_pictures.js), in place of index.html's @FIRST_PICTURES@ line.
-first_pictures=$(node "$web_obj/list_first_pictures.js" | sed 's|.*|<link rel="preload" href="pictures/&" as="image">|')
+first_pictures=$(node "$web_obj/list_first_pictures.js" | sed 's|.*|<link rel="preload" href="pictures/&" as="image" data-picture="&">|')
 FIRST_PICTURES=$first_pictures perl -pe 's/^<!-- \@FIRST_PICTURES\@ -->\n/$ENV{FIRST_PICTURES}\n/' \
   "$root/web/index.html" > "$out/index.html"
 cp "$root"/src/platform/web/page/*.js "$out/"
@@ -47,8 +47,15 @@ subset IPAPGothic gothic 'Metria Gothic'
 /usr/bin/python3 "$root/tools/web_licences.py" "$root" "$out" "${subset_options[@]}"
 /usr/bin/python3 "$root/tools/face_metrics.py" "$out" "$root/web/style.css"
 
-# The offline cache: the list of files, and a build name that changes whenever any file does.
-files=$(cd "$out" && find . -type f ! -name sw.js | sort | sed 's|^\./||')
+# The page's scripts minified by esbuild (tools/esbuild, pinned in its package-lock.json), each with
+# its source map; every file a browser may keep for good named after its content.
+"$root/tools/esbuild/node_modules/.bin/esbuild" "$out"/{network,face_metrics,canvas_2d,cues,layer,page}.js \
+  --minify --sourcemap --outdir="$out" --allow-overwrite --log-level=warning
+/usr/bin/python3 "$root/tools/name_web_files.py" "$out"
+
+# The offline cache: the list of files (source maps are for the browser's tools only), and a build
+# name that changes whenever any file does.
+files=$(cd "$out" && find . -type f ! -name sw.js ! -name '*.map' | sort | sed 's|^\./||')
 build=$(cd "$out" && cat $files | sha256sum | cut -c1-16)
 list=$(printf '%s\n' "./" $files | sed 's/.*/  "&",/' | sed '$ s/,$//')
 {
@@ -58,4 +65,6 @@ list=$(printf '%s\n' "./" $files | sed 's/.*/  "&",/' | sed '$ s/,$//')
   echo "];"
   sed -e '1,/@FILES@/d' "$root/web/sw.js"
 } > "$out/sw.js"
-echo "web build $build in $out: $(du -sh "$out" | cut -f1)"
+# Each file compressed ahead, for servers that send what is there (compress_web.py).
+/usr/bin/python3 "$root/tools/compress_web.py" "$out"
+echo "web build $build in $out: $(du -sh --exclude='*.gz' --exclude='*.br' "$out" | cut -f1)"

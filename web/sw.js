@@ -1,5 +1,7 @@
 // The offline cache: every file of the build is stored at install, pages are answered from it
-// first, and a new build (a new list below) replaces the old cache once it is complete.
+// first, and a new build (a new list below) replaces the old cache once no page of the old build is
+// open: most files are named after their content, and a page still running fetches its cues and
+// pictures by the names its own build gave them, which only the old cache holds.
 'use strict';
 
 const BUILD = '@BUILD@';
@@ -13,7 +15,7 @@ self.addEventListener('install', (event) => {
     event.addRoutes({ condition: { not: { requestMode: 'navigate' } }, source: { cacheName: CACHE } })
       .catch((error) => console.info('static route:', error.message));
   }
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
 });
 
 self.addEventListener('activate', (event) => {

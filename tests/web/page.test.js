@@ -1,6 +1,6 @@
 // The page around the program: offline after one visit and a new build replacing the cache, a page
 // where sound is refused, ?scale=2 on a display of device scale 2, a finger dragging a drill card,
-// and a page that does no work while it waits.
+// a page that does no work while it waits, and sound that rests between cues.
 'use strict';
 
 const { before, after } = require('node:test');
@@ -47,7 +47,7 @@ async function visitedCopy() {
     await context.close();
     fs.rmSync(folder, { recursive: true, force: true });
   };
-  return { folder, server, page, end };
+  return { folder, server, page, context, end };
 }
 
 w.test('after one visit the page runs with no server at all, every file from the cache', async () => {
@@ -57,8 +57,9 @@ w.test('after one visit the page runs with no server at all, every file from the
     const cache = await caches.open(names.find((n) => n.startsWith('metria-')));
     return (await cache.keys()).map((r) => new URL(r.url).pathname);
   });
-  for (const file of ['/', '/metria.wasm', '/fonts/mincho.woff2', '/pictures/quiz_si_background.gif', '/wav/o.wav'])
-    assert.ok(cached.includes(file), `${file} is cached`);
+  const named = await page.evaluate(() => ['metria.wasm', 'fonts/mincho.woff2', 'pictures/quiz_si_background.gif', 'wav/o.wav']
+    .map((file) => '/' + MetriaNetwork.url(file)));
+  for (const file of ['/', ...named]) assert.ok(cached.includes(file), `${file} is cached`);
   server.stop();
   await page.goto(server.url + '?autostart&scale=1', { offline: true });
   await menuReady(page);
@@ -69,16 +70,25 @@ w.test('after one visit the page runs with no server at all, every file from the
   await end();
 });
 
-w.test('a new build replaces the cache: one cache, holding the new files', async () => {
-  const { folder, page, end } = await visitedCopy();
+w.test('a new build replaces the cache once the old page is gone: one cache, holding the new files', async () => {
+  const { folder, server, page, context, end } = await visitedCopy();
   const [before] = await page.evaluate(() => caches.keys());
   // A new build: a changed page script, and a service worker naming a new build.
-  fs.appendFileSync(path.join(folder, 'page.js'), '\n// next build\n');
+  const pageScript = await page.evaluate(() => [...document.scripts].map((s) => s.getAttribute('src'))
+    .find((src) => /^page\./.test(src)));
+  fs.appendFileSync(path.join(folder, pageScript), '\n// next build\n');
   const worker = path.join(folder, 'sw.js');
   fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const BUILD = '[^']*'/, "const BUILD = 'next'"));
   await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
-  await page.waitForFunction(async () => (await caches.keys()).join() === 'metria-next', { timeout: 10000, polling: 100 });
-  const script = await page.evaluate(async () => (await (await caches.open('metria-next')).match('page.js')).text());
+  // While the old page is open, the new build waits, installed, and the old files stay.
+  await page.waitForFunction(async () => !!(await navigator.serviceWorker.getRegistration()).waiting,
+                             { timeout: 10000, polling: 100 });
+  assert.ok((await page.evaluate(() => caches.keys())).includes(before));
+  await page.close();
+  const next = await w.open(context, server.url);
+  await menuReady(next);
+  await next.waitForFunction(async () => (await caches.keys()).join() === 'metria-next', { timeout: 10000, polling: 100 });
+  const script = await next.evaluate(async (file) => (await (await caches.open('metria-next')).match(file)).text(), pageScript);
   assert.ok(script.endsWith('// next build\n'), 'the new page script is cached');
   assert.notEqual(before, 'metria-next');
   await end();
@@ -189,6 +199,25 @@ w.test('a waiting page does no work: no animation frames, and no wake-up while n
   await w.sleep(2000);
   assert.equal(await page.evaluate(() => window.frames_drawn.length), frames, 'no frame while the quiz waits');
   assert.equal(await page.evaluate(() => window.animation_frames), 0);
+  await page.close();
+  server.stop();
+});
+
+w.test('between cues the sound context rests, and the next cue wakes it', async () => {
+  const server = await w.serve();
+  const page = await w.open(browser, server.url, { speed: 4, setup: (p) => p.evaluateOnNewDocument(() => {
+    window.AudioContext = class extends window.AudioContext {
+      constructor(...args) { super(...args); window.audio_context = this; }
+    };
+  }) });
+  await menuReady(page);
+  const state = (wanted) => page.waitForFunction((s) => window.audio_context.state === s, { timeout: 8000 }, wanted);
+  await state('suspended');
+  await w.click(page, 124, 301);
+  await w.waitTitle(page, 'ＳＩ単位');
+  await state('running');  // the quiz's walk sounds
+  await state('suspended');
+  assert.deepEqual(await page.warnings(), []);
   await page.close();
   server.stop();
 });

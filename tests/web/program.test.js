@@ -66,7 +66,7 @@ w.test('the main menu\'s pictures are the ones fetched ahead: its opening and it
   await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'credit_picture.gif')", 3000);
   const { drawn, fetched } = await page.evaluate(() => ({
     drawn: window.frames_drawn.flatMap((frame) => frame.pictures),
-    fetched: [...document.querySelectorAll('link[rel=preload][as=image]')].map((link) => link.getAttribute('href')),
+    fetched: [...document.querySelectorAll('link[rel=preload][as=image]')].map((link) => 'pictures/' + link.dataset.picture),
   }));
   assert.deepEqual(drawn.filter((p) => !p.drawn).map((p) => p.file), [], 'pictures missing from a frame');
   assert.deepEqual([...new Set(drawn.map((p) => 'pictures/' + p.file))].sort(), fetched.sort());

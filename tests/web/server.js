@@ -1,5 +1,6 @@
 // A static server for the web build on a free port of 127.0.0.1, as a plain host serves it.
-//   refuse: a RegExp of paths whose requests are dropped unanswered, as a failing network drops them;
+//   refuse: a RegExp of paths whose requests are dropped unanswered, as a failing network drops them,
+//   or a function of the path that says so for each request (it may refuse only the first few);
 //   headScript: a path whose script is put first in every page's head (for an engine whose driver
 //   cannot run a script before the page's own; see webkit.js), answered by scriptFor(request).
 'use strict';
@@ -19,7 +20,8 @@ function serve(folder, { refuse = null, headScript = null, scriptFor = null } = 
   const root = path.resolve(folder);
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
-    if (refuse && refuse.test(url.pathname)) { request.socket.destroy(); return; }
+    const refused = typeof refuse === 'function' ? refuse(url.pathname) : refuse && refuse.test(url.pathname);
+    if (refused) { request.socket.destroy(); return; }
     if (headScript && url.pathname === headScript) {
       response.writeHead(200, { 'Content-Type': TYPES['.js'], 'Cache-Control': 'no-store' });
       response.end(scriptFor(request));

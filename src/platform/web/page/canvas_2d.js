@@ -4,7 +4,7 @@
 'use strict';
 
 const MetriaCanvas = (() => {
-  const pictures = new Map();  // file name -> HTMLImageElement
+  const pictures = new Map();  // file name -> { image once decoded, ready, drawnEarly }
   let context = null;
   let redrawAsked = false;
   let firstFrameMarked = false;
@@ -36,20 +36,22 @@ const MetriaCanvas = (() => {
   }
 
   // A picture drawn before it arrived asks the program for one more frame once it is there; one
-  // fetched ahead, and not yet drawn, asks for nothing.
+  // fetched ahead, and not yet drawn, asks for nothing. One that cannot be had is said once, and
+  // the program goes on without it.
   function picture(file) {
-    let image = pictures.get(file);
-    if (!image) {
-      image = new Image();
-      image.addEventListener('load', () => {
-        if (!image.drawnEarly || redrawAsked) return;
-        redrawAsked = true;
-        setTimeout(() => { redrawAsked = false; MetriaPage.call('_web_picture_arrived'); }, 0);
-      });
-      image.src = 'pictures/' + file;
-      pictures.set(file, image);
+    let entry = pictures.get(file);
+    if (!entry) {
+      entry = { image: null, drawnEarly: false };
+      entry.ready = MetriaNetwork.image(MetriaNetwork.url('pictures/' + file)).then((image) => {
+        entry.image = image;
+        if (entry.drawnEarly && !redrawAsked) {
+          redrawAsked = true;
+          setTimeout(() => { redrawAsked = false; MetriaPage.call('_web_picture_arrived'); }, 0);
+        }
+      }, () => console.warn('メトリア: 絵 ' + file + ' を読み込めません。絵なしで続けます。'));
+      pictures.set(file, entry);
     }
-    return image;
+    return entry;
   }
 
   return {
@@ -59,11 +61,11 @@ const MetriaCanvas = (() => {
 
     // Resolves when every file is decoded (or has failed: the program then draws without it).
     preload(files) {
-      return Promise.all(files.map((file) => picture(file).decode().catch(() => undefined)));
+      return Promise.all(files.map((file) => picture(file).ready));
     },
 
     prefetch(file) {
-      picture(file).decode().catch(() => undefined);
+      picture(file);
     },
 
     fillRect(x, y, w, h, r, g, b) {
@@ -79,14 +81,14 @@ const MetriaCanvas = (() => {
     // smooth: resampled smoothly, or (false) pixels repeated exactly, as the program decides by the
     // size. Transparent pixels are alpha, so no hidden colour bleeds into the edges.
     drawPicture(file, x, y, w, h, smooth) {
-      const image = picture(file);
-      if (!image.complete || image.naturalWidth === 0) {
-        image.drawnEarly = true;
+      const entry = picture(file);
+      if (!entry.image) {
+        entry.drawnEarly = true;
         return false;
       }
       context.imageSmoothingEnabled = smooth;
       context.imageSmoothingQuality = 'high';
-      context.drawImage(image, x, y, w, h);
+      context.drawImage(entry.image, x, y, w, h);
       return true;
     },
 

@@ -1,16 +1,24 @@
 // The program's cues over Web Audio: each file fetched and decoded once per page; a player plays
 // its cue from the start `times` times back to back, a new play restarts it, and halting silences
 // it at once. Where sound is refused or fails, everything else goes on silently after one warning.
+// Between cues the context rests (suspended), so that the browser's audio does no work while the
+// program waits; the next cue wakes it.
 'use strict';
 
 const MetriaCues = (() => {
   // ms a context asked to start may take (Firefox's first one takes over a second) before the run
   // is called silent.
   const START_WAIT = 3000;
+  // ms of quiet after the last cue before the context rests.
+  const REST_AFTER = 2000;
   let audio = null;
   let warned = false;
   let startAwaited = false;
+  let started = false;  // the context has run: a suspended state from then on is a rest, not a refusal
   let silent = false;  // the context did not start in time
+  let resting = false;  // suspended here, to be resumed by the next cue
+  let restTimer = null;
+  const sounding = new Set();  // sources started and not yet ended
   const decoded = new Map();  // URL -> Promise of an AudioBuffer, or of null when it failed
   const players = new Map();  // player id -> { url, buffer, source, pending }
 
@@ -22,11 +30,7 @@ const MetriaCues = (() => {
 
   function bufferOf(url) {
     if (!decoded.has(url)) {
-      decoded.set(url, fetch(url)
-        .then((response) => {
-          if (!response.ok) throw new Error(url + ': ' + response.status);
-          return response.arrayBuffer();
-        })
+      decoded.set(url, MetriaNetwork.fetch(MetriaNetwork.url(url), (response) => response.arrayBuffer())
         .then((bytes) => audio.decodeAudioData(bytes))
         .catch((error) => { warn(error.message || String(error)); return null; }));
     }
@@ -42,12 +46,31 @@ const MetriaCues = (() => {
     return player;
   }
 
+  // Once nothing has sounded for REST_AFTER, a running context is suspended.
+  function restLater() {
+    clearTimeout(restTimer);
+    restTimer = null;
+    if (sounding.size > 0) return;
+    restTimer = setTimeout(() => {
+      restTimer = null;
+      if (sounding.size > 0 || audio.state !== 'running') return;
+      resting = true;
+      audio.suspend().catch(() => undefined);
+    }, REST_AFTER);
+  }
+
+  function ended(source) {
+    sounding.delete(source);
+    restLater();
+  }
+
   function silence(player) {
     player.pending = 0;
     if (!player.source) return;
     player.source.onended = null;
     try { player.source.stop(); } catch (e) { /* never started */ }
     player.source.disconnect();
+    ended(player.source);
     player.source = null;
   }
 
@@ -57,7 +80,7 @@ const MetriaCues = (() => {
     if (startAwaited) return;
     startAwaited = true;
     setTimeout(() => {
-      if (audio.state === 'running') return;
+      if (started || audio.state === 'running') return;
       silent = true;
       warn('AudioContext: ' + audio.state);
     }, START_WAIT);
@@ -67,6 +90,14 @@ const MetriaCues = (() => {
     // A context still starting plays the cue a moment late; one that did not start in time would
     // keep every cue for when it does.
     if (silent && audio.state !== 'running') return;
+    // A resting context resumes; the source, started at the moment the context stopped at, plays
+    // from its first sample as soon as the context runs.
+    clearTimeout(restTimer);
+    restTimer = null;
+    if (resting) {
+      resting = false;
+      audio.resume().catch(() => undefined);
+    }
     const source = audio.createBufferSource();
     source.buffer = player.buffer;
     source.loop = times > 1;
@@ -74,7 +105,11 @@ const MetriaCues = (() => {
     const start = audio.currentTime;
     source.start(start);
     source.stop(start + player.buffer.duration * times);
-    source.onended = () => { if (player.source === source) player.source = null; };
+    source.onended = () => {
+      if (player.source === source) player.source = null;
+      ended(source);
+    };
+    sounding.add(source);
     player.source = source;
   }
 
@@ -89,6 +124,13 @@ const MetriaCues = (() => {
         warn(error.message || String(error));
         return;
       }
+      const running = () => {
+        if (audio.state !== 'running') return;
+        started = true;
+        restLater();
+      };
+      audio.addEventListener('statechange', running);
+      running();
       // A start without a gesture leaves the context suspended until the first touch or key.
       if (audio.state === 'suspended') {
         const resume = () => audio.resume().catch(() => undefined);

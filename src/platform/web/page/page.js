@@ -166,18 +166,62 @@ const MetriaPage = (() => {
     call('_web_start', seed, matchMedia('(prefers-reduced-motion: reduce)').matches ? 1 : 0);
   }
 
-  async function prepare() {
-    const program = new Promise((resolve) => {
-      window.Module = { onRuntimeInitialized: resolve };
-      const script = document.createElement('script');
-      script.src = 'metria.js';
-      document.body.appendChild(script);
+  // The program: metria.js, and metria.wasm fetched here rather than by metria.js, so that both
+  // are tried again where the network drops them, and a failure reaches the page instead of the
+  // console.
+  function loadProgram() {
+    return new Promise((resolve, reject) => {
+      window.Module = {
+        onRuntimeInitialized: resolve,
+        instantiateWasm(imports, receive) {
+          // Compiled as it streams in; a host that serves it under another type gets it compiled whole.
+          MetriaNetwork.fetch(MetriaNetwork.url('metria.wasm'), (response) =>
+            WebAssembly.instantiateStreaming(response.clone(), imports)
+              .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports))))
+            .then(({ instance, module }) => receive(instance, module), reject);
+          return {};
+        },
+      };
+      MetriaNetwork.script(MetriaNetwork.url('metria.js')).catch(reject);
     });
-    // The faces style.css declares, and the pictures index.html fetches ahead (the main menu's).
-    const faces = Promise.all([...document.fonts].map((face) => face.load()));
+  }
+
+  // The faces style.css declares. A face the browser could not fetch is fetched again from here,
+  // from the address its rule gives, and added to the page's faces.
+  function loadFaces() {
+    const sources = new Map();
+    for (const sheet of document.styleSheets) {
+      for (const rule of sheet.cssRules) {
+        if (!(rule instanceof CSSFontFaceRule)) continue;
+        const family = rule.style.getPropertyValue('font-family').replace(/["']/g, '');
+        sources.set(family, new URL(/url\(["']?([^"')]+)/.exec(rule.style.getPropertyValue('src'))[1], sheet.href).href);
+      }
+    }
+    return Promise.all([...document.fonts].map((face) => face.load().catch(() => {
+      const family = face.family.replace(/["']/g, '');
+      return MetriaNetwork.fetch(sources.get(family), (response) => response.arrayBuffer())
+        .then((bytes) => new FontFace(family, bytes, { display: 'block' }).load())
+        .then((loaded) => document.fonts.add(loaded));
+    })));
+  }
+
+  // Everything the first frame needs: the program, the faces, and the pictures index.html fetches
+  // ahead (the main menu's), which the program can do without.
+  function prepare() {
     const pictures = MetriaCanvas.preload([...document.querySelectorAll('link[rel=preload][as=image]')]
-      .map((link) => link.getAttribute('href').replace(/^pictures\//, '')));
-    await Promise.all([program, faces, pictures]);
+      .map((link) => link.dataset.picture));
+    return Promise.all([loadProgram(), loadFaces(), pictures]);
+  }
+
+  // The program or the faces could not be had: the start panel says so and offers to load the page
+  // again (what did arrive comes from the browser's cache).
+  function failed(error) {
+    console.info('メトリア:', error.message || String(error));
+    element('ended').hidden = true;
+    element('start').hidden = true;
+    element('start-panel').hidden = false;
+    element('load-failed').hidden = false;
+    element('reload').focus({ preventScroll: true });
   }
 
   function registerOfflineCache() {
@@ -191,13 +235,15 @@ const MetriaPage = (() => {
     listenToPointers();
     listenToKeys();
     const ready = prepare();
+    ready.catch(failed);
     // The offline cache fetches every file of the build: only once the first screen's files are in,
     // so that it does not compete with them.
-    ready.then(registerOfflineCache);
+    ready.then(registerOfflineCache, () => undefined);
     const startButton = element('start');
     element('restart').addEventListener('click', begin);
+    element('reload').addEventListener('click', () => location.reload());
     if (params.has('autostart')) {
-      ready.then(begin);
+      ready.then(begin, () => undefined);
       return;
     }
     element('start-panel').hidden = false;
@@ -206,7 +252,7 @@ const MetriaPage = (() => {
       // Sound may only start inside the gesture: the audio context is made here, the run a moment
       // later if the program is still loading.
       MetriaCues.start(true);
-      ready.then(begin);
+      ready.then(begin, () => undefined);
     });
   }
 
@@ -261,8 +307,8 @@ const MetriaPage = (() => {
 
     // The drag icon as the mouse pointer, enlarged as the program says, pixels repeated.
     setDragIcon(file, factor, hotX, hotY) {
-      const icon = new Image();
-      icon.addEventListener('load', () => {
+      // Without its icon the drag shows the browser's own grabbing hand.
+      MetriaNetwork.image(MetriaNetwork.url('icons/' + file)).then((icon) => {
         const drawn = document.createElement('canvas');
         drawn.width = icon.naturalWidth * factor;
         drawn.height = icon.naturalHeight * factor;
@@ -270,8 +316,7 @@ const MetriaPage = (() => {
         context.imageSmoothingEnabled = false;
         context.drawImage(icon, 0, 0, drawn.width, drawn.height);
         dragCursor = 'url(' + drawn.toDataURL() + ') ' + hotX + ' ' + hotY + ', grabbing';
-      });
-      icon.src = 'icons/' + file;
+      }, () => console.warn('メトリア: 絵 ' + file + ' を読み込めません。絵なしで続けます。'));
     },
 
     setDragCursor(dragging) {

@@ -12,12 +12,12 @@ web_obj=$obj/src/platform/web
 rm -rf "$out"
 mkdir -p "$out/pictures" "$out/wav" "$out/icons" "$out/fonts"
 cp "$root/web/style.css" "$root/web/manifest.webmanifest" "$out/"
-# The main menu's pictures, fetched from the page's head ahead of the program: as the menu's
-# definition names them (list_first_pictures.js), in place of index.html's @FIRST_PICTURES@ line.
-first_pictures=$(node "$web_obj/list_first_pictures.js" | sed 's|.*|<link rel="preload" href="pictures/&" as="image" data-picture="&">|')
+# The main menu's pictures, named in the page's head beside the program and the faces its first
+# frame needs: as the menu's definition names them (list_first_pictures.js), in place of
+# index.html's @FIRST_PICTURES@ line.
+first_pictures=$(node "$web_obj/list_first_pictures.js" | sed 's|.*|<link data-first href="pictures/&" as="image" data-picture="&">|')
 FIRST_PICTURES=$first_pictures perl -pe 's/^<!-- \@FIRST_PICTURES\@ -->\n/$ENV{FIRST_PICTURES}\n/' \
   "$root/web/index.html" > "$out/index.html"
-cp "$root"/src/platform/web/page/*.js "$out/"
 cp "$web_obj/metria.js" "$web_obj/metria.wasm" "$out/"
 cp "$root"/assets/pictures/*.gif "$out/pictures/"
 cp "$root"/assets/wav/*.wav "$out/wav/"
@@ -27,7 +27,7 @@ cp "$root"/assets/icons/*.ico "$root"/web/icons/*.png "$out/icons/"
 # the page's.
 texts=$obj/drawn_text.txt
 node "$web_obj/list_drawn_text.js" > "$texts"
-perl -0pe 's/<!--.*?-->//gs; s/<[^>]*>//gs' "$root/web/index.html" >> "$texts"
+perl -0pe 's/<!--.*?-->//gs; s/<script.*?<\/script>//gs; s/<[^>]*>//gs' "$root/web/index.html" >> "$texts"
 # The subsets are Derived Programs under the IPA Font License: they may not carry the original's
 # name, and go out with the licence and the way back to the originals (web_licences.py).
 subset_options=(--flavor=woff2 --layout-features='*' --no-hinting --desubroutinize)
@@ -47,10 +47,15 @@ subset IPAPGothic gothic 'Metria Gothic'
 /usr/bin/python3 "$root/tools/web_licences.py" "$root" "$out" "${subset_options[@]}"
 /usr/bin/python3 "$root/tools/face_metrics.py" "$out" "$root/web/style.css"
 
-# The page's scripts minified by esbuild (tools/esbuild, pinned in its package-lock.json), each with
-# its source map; every file a browser may keep for good named after its content.
-"$root/tools/esbuild/node_modules/.bin/esbuild" "$out"/{network,face_metrics,canvas_2d,cues,layer,page}.js \
-  --minify --sourcemap --outdir="$out" --allow-overwrite --log-level=warning
+# The page's scripts as one file, in the order they run (each needs only those before it): one
+# request, where six would each wait their turn for a connection or the offline cache. Minified by
+# esbuild (tools/esbuild, pinned in its package-lock.json), with its source map; every file a
+# browser may keep for good named after its content.
+page=$root/src/platform/web/page
+cat "$page/network.js" "$out/face_metrics.js" "$page"/{canvas_2d,cues,layer,page}.js > "$obj/metria_page.js"
+rm "$out/face_metrics.js"
+"$root/tools/esbuild/node_modules/.bin/esbuild" "$obj/metria_page.js" \
+  --minify --sourcemap --outfile="$out/metria_page.js" --log-level=warning
 /usr/bin/python3 "$root/tools/name_web_files.py" "$out"
 
 # The offline cache: the list of files (source maps are for the browser's tools only), and a build

@@ -72,26 +72,29 @@ w.test('after one visit the page runs with no server at all, every file from the
 
 w.test('a new build replaces the cache once the old page is gone: one cache, holding the new files', async () => {
   const { folder, server, page, context, end } = await visitedCopy();
-  const [before] = await page.evaluate(() => caches.keys());
-  // A new build: a changed page script, and a service worker naming a new build.
-  const pageScript = await page.evaluate(() => [...document.scripts].map((s) => s.getAttribute('src'))
-    .find((src) => /^page\./.test(src)));
-  fs.appendFileSync(path.join(folder, pageScript), '\n// next build\n');
-  const worker = path.join(folder, 'sw.js');
-  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const BUILD = '[^']*'/, "const BUILD = 'next'"));
-  await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
-  // While the old page is open, the new build waits, installed, and the old files stay.
-  await page.waitForFunction(async () => !!(await navigator.serviceWorker.getRegistration()).waiting,
-                             { timeout: 10000, polling: 100 });
-  assert.ok((await page.evaluate(() => caches.keys())).includes(before));
-  await page.close();
-  const next = await w.open(context, server.url);
-  await menuReady(next);
-  await next.waitForFunction(async () => (await caches.keys()).join() === 'metria-next', { timeout: 10000, polling: 100 });
-  const script = await next.evaluate(async (file) => (await (await caches.open('metria-next')).match(file)).text(), pageScript);
-  assert.ok(script.endsWith('// next build\n'), 'the new page script is cached');
-  assert.notEqual(before, 'metria-next');
-  await end();
+  try {
+    const [before] = await page.evaluate(() => caches.keys());
+    // A new build: a changed page script, and a service worker naming a new build.
+    const pageScript = await page.evaluate(() => [...document.scripts].map((s) => s.getAttribute('src'))
+      .find((src) => /^metria_page\./.test(src)));
+    fs.appendFileSync(path.join(folder, pageScript), '\n// next build\n');
+    const worker = path.join(folder, 'sw.js');
+    fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const BUILD = '[^']*'/, "const BUILD = 'next'"));
+    await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
+    // While the old page is open, the new build waits, installed, and the old files stay.
+    await page.waitForFunction(async () => !!(await navigator.serviceWorker.getRegistration()).waiting,
+                               { timeout: 10000, polling: 100 });
+    assert.ok((await page.evaluate(() => caches.keys())).includes(before));
+    await page.close();
+    const next = await w.open(context, server.url);
+    await menuReady(next);
+    await next.waitForFunction(async () => (await caches.keys()).join() === 'metria-next', { timeout: 10000, polling: 100 });
+    const script = await next.evaluate(async (file) => (await (await caches.open('metria-next')).match(file)).text(), pageScript);
+    assert.ok(script.endsWith('// next build\n'), 'the new page script is cached');
+    assert.notEqual(before, 'metria-next');
+  } finally {
+    await end();
+  }
 });
 
 for (const [why, setup, refuse] of [
@@ -195,7 +198,7 @@ w.test('a waiting page does no work: no animation frames, and no wake-up while n
   await w.recordFrames(page);
   await w.waitFrame(page, "frame.texts.some((t) => t.text === 'これは何の単位かな')", 8000);
   await w.sleep(300);
-  const frames = await page.evaluate(() => window.frames_drawn.length);
+  const frames = await page.evaluate(() => { window.animation_frames = 0; return window.frames_drawn.length; });
   await w.sleep(2000);
   assert.equal(await page.evaluate(() => window.frames_drawn.length), frames, 'no frame while the quiz waits');
   assert.equal(await page.evaluate(() => window.animation_frames), 0);

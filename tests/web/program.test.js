@@ -53,7 +53,7 @@ w.test('the start button starts the opening: entries appear 4.2 s later, not bef
   await page.close();
 });
 
-// The page fetches ahead the pictures its head names (written in from the main menu's definition):
+// The page fetches the pictures its head names (written in from the main menu's definition):
 // the main menu must draw every one of them, and never draw one late.
 w.test('the main menu\'s pictures are the ones fetched ahead: its opening and its credit picture wait for none', async () => {
   const page = await w.open(browser, server.url, { query: '?scale=1' });
@@ -66,7 +66,7 @@ w.test('the main menu\'s pictures are the ones fetched ahead: its opening and it
   await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'credit_picture.gif')", 3000);
   const { drawn, fetched } = await page.evaluate(() => ({
     drawn: window.frames_drawn.flatMap((frame) => frame.pictures),
-    fetched: [...document.querySelectorAll('link[rel=preload][as=image]')].map((link) => 'pictures/' + link.dataset.picture),
+    fetched: [...document.querySelectorAll('link[data-picture]')].map((link) => 'pictures/' + link.dataset.picture),
   }));
   assert.deepEqual(drawn.filter((p) => !p.drawn).map((p) => p.file), [], 'pictures missing from a frame');
   assert.deepEqual([...new Set(drawn.map((p) => 'pictures/' + p.file))].sort(), fetched.sort());

@@ -46,6 +46,20 @@ const MetriaCues = (() => {
     return player;
   }
 
+  // The player's cue, fetched and decoded for the context; a play that waited for it sounds then.
+  function decode(player) {
+    const url = player.url;
+    bufferOf(url).then((buffer) => {
+      if (player.url !== url) return;
+      player.buffer = buffer;
+      if (buffer && player.pending > 0) {
+        const times = player.pending;
+        player.pending = 0;
+        sound(player, times);
+      }
+    });
+  }
+
   // Once nothing has sounded for REST_AFTER, a running context is suspended.
   function restLater() {
     clearTimeout(restTimer);
@@ -140,6 +154,8 @@ const MetriaCues = (() => {
         resume();
       }
       if (inGesture) awaitStart();
+      // Cues loaded before the context was made.
+      for (const player of players.values()) if (player.url) decode(player);
     },
 
     load(id, url) {
@@ -147,23 +163,15 @@ const MetriaCues = (() => {
       silence(player);
       player.url = url;
       player.buffer = null;
-      if (!audio) return;
-      bufferOf(url).then((buffer) => {
-        if (player.url !== url) return;
-        player.buffer = buffer;
-        if (buffer && player.pending > 0) {
-          const times = player.pending;
-          player.pending = 0;
-          sound(player, times);
-        }
-      });
+      if (audio) decode(player);
     },
 
+    // A cue played before the context is made sounds once it is, and its cue decoded.
     play(id, times) {
       const player = playerOf(id);
       silence(player);
-      if (!audio || !player.url) return;
-      if (player.buffer) sound(player, times);
+      if (!player.url) return;
+      if (audio && player.buffer) sound(player, times);
       else player.pending = times;  // sounds as soon as its cue is decoded
     },
 

@@ -159,11 +159,14 @@ const MetriaPage = (() => {
   function begin() {
     element('start-panel').hidden = true;
     element('ended').hidden = true;
-    MetriaCues.start();
     running = true;
     keysInUse = false;
     // Less motion, where the user asks for it: the turtle stands.
     call('_web_start', seed, matchMedia('(prefers-reduced-motion: reduce)').matches ? 1 : 0);
+    // The sound context is made once the first frame is on screen: the first one in a browser's
+    // session can hold the page a tenth of a second. The start button has made it already, in its
+    // press, where some browsers allow sound to start.
+    requestAnimationFrame(() => setTimeout(() => MetriaCues.start(), 0));
   }
 
   // The program: metria.js, and metria.wasm fetched here rather than by metria.js, so that both
@@ -208,7 +211,7 @@ const MetriaPage = (() => {
   // Everything the first frame needs: the program, the faces, and the pictures index.html fetches
   // ahead (the main menu's), which the program can do without.
   function prepare() {
-    const pictures = MetriaCanvas.preload([...document.querySelectorAll('link[rel=preload][as=image]')]
+    const pictures = MetriaCanvas.preload([...document.querySelectorAll('link[data-picture]')]
       .map((link) => link.dataset.picture));
     return Promise.all([loadProgram(), loadFaces(), pictures]);
   }
@@ -230,23 +233,35 @@ const MetriaPage = (() => {
     }
   }
 
+  // Resolves once the start panel is painted in its face (or the face has failed, which prepare()
+  // tries again).
+  function panelPainted() {
+    const face = '1em ' + getComputedStyle(element('start-panel')).fontFamily;
+    return document.fonts.load(face, element('start').textContent).catch(() => undefined)
+      .then(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0))));
+  }
+
   function init() {
     MetriaCanvas.attach(canvas);
     listenToPointers();
     listenToKeys();
-    const ready = prepare();
+    element('restart').addEventListener('click', begin);
+    element('reload').addEventListener('click', () => location.reload());
+    const autostart = params.has('autostart');
+    if (!autostart) element('start-panel').hidden = false;
+    // With ?autostart the head has asked for everything the first frame needs. The start page
+    // fetches it once its panel is up: the panel's face then has the network to itself, and the
+    // program is still in well before a child has read the panel and pressed はじめる.
+    const ready = autostart ? prepare() : panelPainted().then(prepare);
     ready.catch(failed);
     // The offline cache fetches every file of the build: only once the first screen's files are in,
     // so that it does not compete with them.
     ready.then(registerOfflineCache, () => undefined);
-    const startButton = element('start');
-    element('restart').addEventListener('click', begin);
-    element('reload').addEventListener('click', () => location.reload());
-    if (params.has('autostart')) {
+    if (autostart) {
       ready.then(begin, () => undefined);
       return;
     }
-    element('start-panel').hidden = false;
+    const startButton = element('start');
     startButton.addEventListener('click', () => {
       startButton.disabled = true;
       // Sound may only start inside the gesture: the audio context is made here, the run a moment

@@ -41,9 +41,9 @@ async function nginx(folder, port) {
   return { url, stop: () => { child.kill(); fs.rmSync(state, { recursive: true, force: true }); } };
 }
 
-// CPU time (ns) of the browser and every process under it (renderers, GPU, audio, network), from
-// the scheduler's count per thread.
-function treeCpu(rootPid) {
+// CPU time (ns) of each process of the browser (renderers, GPU, audio, network) and of the browser
+// itself, by pid, from the scheduler's count per thread.
+function processCpu(rootPid) {
   const children = new Map();
   for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
     try {
@@ -52,18 +52,22 @@ function treeCpu(rootPid) {
       children.set(ppid, [...(children.get(ppid) || []), Number(pid)]);
     } catch { /* gone */ }
   }
-  let total = 0;
+  const cpu = new Map();
   const visit = (pid) => {
     try {
+      let total = 0;
       for (const task of fs.readdirSync(`/proc/${pid}/task`)) {
         total += Number(fs.readFileSync(`/proc/${pid}/task/${task}/schedstat`, 'utf8').split(' ')[0]);
       }
+      cpu.set(pid, total);
     } catch { /* gone */ }
     for (const child of children.get(pid) || []) visit(child);
   };
   visit(rootPid);
-  return total;
+  return cpu;
 }
+
+const sum = (cpu) => [...cpu.values()].reduce((a, b) => a + b, 0);
 
 // The first frame is marked by the page's canvas (Metria's at its first fill, the blank page's at its only one).
 async function firstFrameMs(page) {
@@ -162,27 +166,56 @@ async function events(chromium, url) {
   return { samples, heap: metrics.JSHeapTotalSize, wasm };
 }
 
-// The browser's CPU in all its processes while the page waits, the sound context resting.
-async function idle(chromium, url) {
+// The renderer process that runs PAGE: the one whose CPU time grows while the page computes.
+async function rendererOf(chromium, page) {
+  const before = processCpu(chromium.process().pid);
+  await page.evaluate(() => { const end = performance.now() + 300; while (performance.now() < end); });
+  const after = processCpu(chromium.process().pid);
+  return [...after.keys()].reduce((best, pid) =>
+    (after.get(pid) - (before.get(pid) || 0) > after.get(best) - (before.get(best) || 0) ? pid : best));
+}
+
+// The browser's CPU in all its processes while PAGE waits, the sound context resting: WINDOWS spans
+// of WINDOW ms, each as a share of one core (the browser does bursts of work of its own now and
+// then, a blank page open or not, and a span that meets one is not the page's doing: the median
+// span is the verdict); and the page's own renderer over all of them.
+const WINDOW = 10000;
+const WINDOWS = 3;
+async function waiting(chromium, page) {
+  await w.sleep(3000);  // the last cue's rest
+  const renderer = await rendererOf(chromium, page);
+  const spans = [];
+  const first = processCpu(chromium.process().pid);
+  let before = first;
+  for (let k = 0; k < WINDOWS; k++) {
+    await w.sleep(WINDOW);
+    const now = processCpu(chromium.process().pid);
+    spans.push((sum(now) - sum(before)) / 1e6 / WINDOW);
+    before = now;
+  }
+  return { spans, share: median(spans), renderer: (before.get(renderer) - first.get(renderer)) / 1e6 / (WINDOW * WINDOWS),
+           sound: await page.evaluate(() => window.audio_context ? window.audio_context.state : 'none') };
+}
+
+// Idle on the menu after its opening, on ＳＩ単位 waiting for an answer, and on the blank page.
+async function idle(chromium, url, blankUrl) {
   const context = await chromium.createBrowserContext();
   const page = await w.open(context, url, { setup: captureAudio });
   await w.waitTitle(page, 'メニュー');
   await w.recordFrames(page);
   await w.waitFrame(page, ENTRIES_SHOWN, 8000);
-  const browserPid = chromium.process().pid;
-  const busy = async (ms) => {
-    await w.sleep(3000);  // the last cue's rest
-    const before = treeCpu(browserPid);
-    await w.sleep(ms);
-    return { share: (treeCpu(browserPid) - before) / 1e6 / ms, sound: await page.evaluate(() => window.audio_context.state) };
-  };
-  const menu = await busy(10000);
+  const menu = await waiting(chromium, page);
   await w.click(page, 124, 301);
   await w.waitTitle(page, 'ＳＩ単位');
   await w.waitFrame(page, "frame.texts.some((t) => t.text === 'これは何の単位かな')", 8000);
-  const quiz = await busy(10000);
+  const quiz = await waiting(chromium, page);
   await context.close();
-  return { menu, quiz };
+  const blankContext = await chromium.createBrowserContext();
+  const blankPage = await blankContext.newPage();
+  await blankPage.goto(blankUrl + '?autostart');
+  const blank = await waiting(chromium, blankPage);
+  await blankContext.close();
+  return { menu, quiz, blank };
 }
 
 // A setup for open(): keeps the page's audio context in window.audio_context, and the moment in the
@@ -266,8 +299,8 @@ async function lighthouseRuns(chromium, url) {
     const rhythm = await opening(chromium, server.url);
     console.error('events and memory');
     const input = await events(chromium, server.url);
-    console.error('idle CPU of the whole browser: 10 s on the menu, 10 s on a waiting quiz');
-    const cpu = await idle(chromium, server.url);
+    console.error('idle CPU of the whole browser: 30 s each on the menu, a waiting quiz and the blank page');
+    const cpu = await idle(chromium, server.url, blank.url);
     console.error('first sample of a cue after the sound rested, 10 times');
     const sample = await firstSample(chromium, server.url);
     console.error('Lighthouse, performance, 3 runs');
@@ -275,7 +308,9 @@ async function lighthouseRuns(chromium, url) {
     const memory = input.heap + input.wasm;
     const ratio = (kind) => median(start[kind]) / median(blankStart[kind]);
     const frame = (kind) => `median ${median(start[kind]).toFixed(0)} ms (max ${Math.max(...start[kind]).toFixed(0)}), blank page ${median(blankStart[kind]).toFixed(0)} ms: ${ratio(kind).toFixed(2)}×`;
-    const idleRow = (where) => `${(cpu[where].share * 100).toFixed(3)} % (sound ${cpu[where].sound})`;
+    const percent = (share) => (share * 100).toFixed(3);
+    const idleRow = (where) => `median ${percent(cpu[where].share)} % (spans ${cpu[where].spans.map(percent).join(', ')}); `
+      + `the page's renderer ${percent(cpu[where].renderer)} %; blank page ${percent(cpu.blank.share)} %; sound ${cpu[where].sound}`;
     const lh = audit.median;
     const rows = [
       ['transfer, first screen (as sent: br)', kb(firstScreen), '< 600 KB', firstScreen < 600 * 1024],

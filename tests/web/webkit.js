@@ -248,7 +248,10 @@ class Page {
 async function launch(env = process.env) {
   const port = await freePort();
   env = { ...env, DISPLAY: await ensureDisplay() };
-  const driver = spawn(DRIVER, [`--port=${port}`], { env, stdio: 'ignore' });
+  // METRIA_WEBKIT_LOG names a file that keeps what the driver and the browser say (a web process
+  // that ends, a warning of GStreamer's), to look into a failure of the driver's.
+  const log = process.env.METRIA_WEBKIT_LOG ? require('node:fs').openSync(process.env.METRIA_WEBKIT_LOG, 'a') : 'ignore';
+  const driver = spawn(DRIVER, [`--port=${port}`], { env, stdio: ['ignore', log, log] });
   // The driver takes a moment to listen; a browser that cannot start would leave the request
   // unanswered, so it fails after a while instead.
   let created = null;

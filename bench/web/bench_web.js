@@ -20,7 +20,6 @@ const percentile = (values, p) => [...values].sort((a, b) => a - b)[Math.min(val
 // Bytes nginx sends for a file to a browser that takes brotli: its .br where the build wrote one.
 const sentSize = (file) => fs.statSync(path.join(w.BUILD, fs.existsSync(path.join(w.BUILD, file + '.br')) ? file + '.br' : file)).size;
 const kb = (bytes) => (bytes / 1024).toFixed(1) + ' KB';
-const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
 
 // The files a browser may fetch: not the compressed copies beside them, nor the source maps.
 function allFiles(folder, prefix = '') {
@@ -118,7 +117,7 @@ async function opening(chromium, url) {
     });
     await w.recordFrames(page);
     await page.click('#start');
-    await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+    await w.waitFrame(page, w.ENTRIES_SHOWN, 8000);
     const times = await page.evaluate(() => window.frames_drawn.map((f) => f.t - window.started_at));
     const changes = times.slice(1);  // the first frame is the window itself
     if (changes.length !== nominal.length) throw new Error(`opening drew ${changes.length} changes: ${changes}`);
@@ -132,9 +131,7 @@ async function opening(chromium, url) {
 async function events(chromium, url) {
   const context = await chromium.createBrowserContext();
   const page = await w.open(context, url);
-  await w.waitTitle(page, 'メニュー');
-  await w.recordFrames(page);
-  await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+  await w.menuShown(page);
   await page.evaluate(() => {
     window.event_ms = [];
     // Emscripten's export replaces itself with the bare wasm function on its first call: take that
@@ -201,9 +198,7 @@ async function waiting(chromium, page) {
 async function idle(chromium, url, blankUrl) {
   const context = await chromium.createBrowserContext();
   const page = await w.open(context, url, { setup: captureAudio });
-  await w.waitTitle(page, 'メニュー');
-  await w.recordFrames(page);
-  await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+  await w.menuShown(page);
   const menu = await waiting(chromium, page);
   await w.click(page, 124, 301);
   await w.waitTitle(page, 'ＳＩ単位');

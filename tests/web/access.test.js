@@ -21,7 +21,7 @@ async function violations(page) {
   return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
 }
 
-async function menuShown(page) {
+async function menuFoundByName(page) {
   await w.waitTitle(page, 'メニュー');
   await w.axFind(page, 'button', 'おわり');
 }
@@ -31,7 +31,7 @@ w.test('through the accessibility tree: every screen found and acted on by name,
   await page.waitForSelector('#start', { visible: true });
   const seen = [['start page', await violations(page)]];
   await press(page, 'はじめる');
-  await menuShown(page);
+  await menuFoundByName(page);
   seen.push(['メニュー', await violations(page)]);
 
   // Each entry, what shows there once it is ready, and what is done there before the way back.
@@ -65,7 +65,7 @@ w.test('through the accessibility tree: every screen found and acted on by name,
     seen.push([title, await violations(page)]);
     if (then) await then();
     await press(page, '■メニュー');
-    await menuShown(page);
+    await menuFoundByName(page);
   }
 
   // 数_日本 and its two drills; the last one closed with the title bar's close box.
@@ -80,7 +80,7 @@ w.test('through the accessibility tree: every screen found and acted on by name,
     await w.axFind(page, 'button', card);
     seen.push([title, await violations(page)]);
     await press(page, leave);
-    if (leave === '■メニュー') await menuShown(page);
+    if (leave === '■メニュー') await menuFoundByName(page);
   }
   await page.waitForSelector('#ended', { visible: true, timeout: 3000 });
   seen.push(['the end', await violations(page)]);
@@ -94,7 +94,7 @@ w.test('through the accessibility tree: every screen found and acted on by name,
 w.test('a drill completed through the layer alone: each card\'s element, then a place\'s, focused and pressed Enter on', ['devtools'], async () => {
   const page = await w.open(browser, server.url,
                             { query: '?autostart&scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
-  await menuShown(page);
+  await menuFoundByName(page);
   await press(page, '接頭語（日本）');
   await press(page, '１より大');
   await w.waitTitle(page, '接頭語（日本・大）');
@@ -142,7 +142,7 @@ w.test('Lighthouse: accessibility 100 on the start page and on a quiz answered',
 
   const running = await w.open(browser, server.url,
                                { query: '?autostart&scale=1&seed=7', setup: w.keepSaid, speed: SPEED });
-  await menuShown(running);
+  await menuFoundByName(running);
   await press(running, '科学の単位');
   await w.axFind(running, 'StaticText', '問題　坪 (つぼ)');
   await w.hold(running);

@@ -226,6 +226,16 @@ async function lastFrame(page) {
   return page.evaluate(() => window.frames_drawn[window.frames_drawn.length - 1] || null);
 }
 
+// The main menu's entries are up once its last one, おわり, is drawn.
+const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
+
+// Waits until the page shows the main menu with its entries; its frames are recorded from then on.
+async function menuShown(page) {
+  await waitTitle(page, 'メニュー');
+  await recordFrames(page);
+  return waitFrame(page, ENTRIES_SHOWN, 8000);
+}
+
 // Waits until the last frame satisfies test(frame), given as a string of JS over `frame`.
 async function waitFrame(page, test, timeout = 8000) {
   await page.waitForFunction(`(() => { const frame = window.frames_drawn[window.frames_drawn.length - 1];
@@ -334,5 +344,5 @@ async function axPress(page, node) {
 }
 
 module.exports = { BUILD, ENGINE, test, lacking, serve, browser, open, hold, release, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
-                   lastFrame, waitFrame, textAt, sleep, keepSaid, saidCount, waitSaid, focusedName,
+                   lastFrame, waitFrame, ENTRIES_SHOWN, menuShown, textAt, sleep, keepSaid, saidCount, waitSaid, focusedName,
                    waitButton, pressButton, emulateMedia, axTree, axFind, axFocus, axPress };

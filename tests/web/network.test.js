@@ -7,16 +7,9 @@ const { before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const w = require('./lib');
 
-const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
 let browser;
 before(async () => { browser = await w.browser(); });
 after(async () => { await browser.close(); });
-
-async function menuReady(page) {
-  await w.waitTitle(page, 'メニュー');
-  await w.recordFrames(page);
-  return w.waitFrame(page, ENTRIES_SHOWN, 8000);
-}
 
 // Presses the start panel's button that loads the page again, and waits until it has.
 async function reload(page) {
@@ -44,7 +37,7 @@ w.test('every file the page fetches itself, dropped on its first request, arrive
   const context = await browser.createBrowserContext();
   t.after(async () => { await context.close(); server.stop(); });
   const page = await w.open(context, server.url);
-  await menuReady(page);
+  await w.menuShown(page);
   for (const file of ['metria.wasm', 'mincho.woff2', 'menu_background.gif']) {
     assert.ok([...dropped].some((d) => d.includes(file.replace(/\..*$/, ''))), `${file} was dropped once`);
   }
@@ -70,7 +63,7 @@ for (const [what, files] of [['the program', /metria[^/]*\.wasm$/], ['a face', /
     assert.deepEqual(await uncaught(page), []);
     refusing = false;
     await reload(page);
-    await menuReady(page);
+    await w.menuShown(page);
     assert.deepEqual(await uncaught(page), []);
   });
 }
@@ -80,7 +73,7 @@ w.test('a picture that cannot be had is one warning, and the menu runs without i
   const context = await browser.createBrowserContext();
   t.after(async () => { await context.close(); server.stop(); });
   const page = await w.open(context, server.url);
-  const frame = await menuReady(page);
+  const frame = await w.menuShown(page);
   assert.ok(!frame.pictures.some((p) => p.file === 'menu_background.gif' && p.drawn));
   const warnings = await ours(page);
   assert.equal(warnings.length, 1, warnings.join(' | '));

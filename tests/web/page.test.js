@@ -10,16 +10,9 @@ const os = require('node:os');
 const path = require('node:path');
 const w = require('./lib');
 
-const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
 let browser;
 before(async () => { browser = await w.browser(); });
 after(async () => { await browser.close(); });
-
-async function menuReady(page) {
-  await w.waitTitle(page, 'メニュー');
-  await w.recordFrames(page);
-  return w.waitFrame(page, ENTRIES_SHOWN, 8000);
-}
 
 // A copy of the build that a test may change and serve on its own.
 function copyOfBuild() {
@@ -40,7 +33,7 @@ async function visitedCopy() {
   const server = await w.serve(folder);
   const context = await browser.createBrowserContext();
   const page = await w.open(context, server.url);
-  await menuReady(page);
+  await w.menuShown(page);
   await controlledByWorker(page);
   const end = async () => {
     server.stop();
@@ -62,7 +55,7 @@ w.test('after one visit the page runs with no server at all, every file from the
   for (const file of ['/', ...named]) assert.ok(cached.includes(file), `${file} is cached`);
   server.stop();
   await page.goto(server.url + '?autostart&scale=1', { offline: true });
-  await menuReady(page);
+  await w.menuShown(page);
   await w.click(page, 32 + 92, 282 + 19);
   await w.waitTitle(page, 'ＳＩ単位');
   await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'quiz_si_background.gif' && p.drawn)");
@@ -87,7 +80,7 @@ w.test('a new build replaces the cache once the old page is gone: one cache, hol
     assert.ok((await page.evaluate(() => caches.keys())).includes(before));
     await page.close();
     const next = await w.open(context, server.url);
-    await menuReady(next);
+    await w.menuShown(next);
     await next.waitForFunction(async () => (await caches.keys()).join() === 'metria-next', { timeout: 10000, polling: 100 });
     const script = await next.evaluate(async (file) => (await (await caches.open('metria-next')).match(file)).text(), pageScript);
     assert.ok(script.endsWith('// next build\n'), 'the new page script is cached');
@@ -112,14 +105,14 @@ for (const [why, setup, refuse] of [
   w.test(`where ${why}, every screen still runs, silently, after one warning`, async () => {
     const server = await w.serve(w.BUILD, { refuse });
     const page = await w.open(browser, server.url, { setup });
-    await menuReady(page);
+    await w.menuShown(page);
     for (const [x, y, title] of [[124, 301, 'ＳＩ単位'], [313, 301, '物の数え方'], [504, 301, '通貨の単位']]) {
       await w.click(page, x, y);
       await w.waitTitle(page, title);
       await w.recordFrames(page);
       await w.waitFrame(page, 'frame.texts.length > 20', 8000);
       await w.click(page, 550, 29);
-      await menuReady(page);
+      await w.menuShown(page);
     }
     const warnings = await page.warnings();
     const ours = warnings.filter((text) => text.startsWith('メトリア'));
@@ -134,7 +127,7 @@ w.test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel
   const server = await w.serve();
   const page = await w.open(browser, server.url, {
     viewport: { width: 1400, height: 900, deviceScaleFactor: 2 }, query: '?autostart&scale=2' });
-  const frame = await menuReady(page);
+  const frame = await w.menuShown(page);
   const size = await page.evaluate(() => {
     const c = document.getElementById('screen');
     const b = c.getBoundingClientRect();
@@ -142,7 +135,7 @@ w.test('?scale=2 at device scale 2: a backing store of 4 device pixels per pixel
   });
   assert.deepEqual(size, [2556, 1600, 1278, 800]);
   const plain = await w.open(browser, server.url);
-  const plainFrame = await menuReady(plain);
+  const plainFrame = await w.menuShown(plain);
   await plain.close();
   const pixelsOf = (f) => f.texts.find((t) => t.text === 'おわり').pixels;
   assert.equal(pixelsOf(frame), 4 * pixelsOf(plainFrame), 'captions are drawn at four times their size');
@@ -165,7 +158,7 @@ w.test('a finger drags a drill card onto a place; the page neither scrolls nor z
       window.pointer_types = new Set();
       addEventListener('pointerdown', (event) => window.pointer_types.add(event.pointerType), true);
     }) });
-  await menuReady(page);
+  await w.menuShown(page);
   await page.touchscreen.tap(...await w.at(page, 32 + 102, 338 + 19));
   await w.waitTitle(page, '接頭語（ＳＩ）');
   let frame = await w.waitFrame(page, 'frame.texts.filter((t) => t.x >= 370 && t.y >= 45).length === 20');
@@ -192,7 +185,7 @@ w.test('a waiting page does no work: no animation frames, and no wake-up while n
     const request = window.requestAnimationFrame.bind(window);
     window.requestAnimationFrame = (f) => { window.animation_frames++; return request(f); };
   }) });
-  await menuReady(page);
+  await w.menuShown(page);
   await w.click(page, 32 + 92, 282 + 19);
   await w.waitTitle(page, 'ＳＩ単位');
   await w.recordFrames(page);
@@ -213,7 +206,7 @@ w.test('between cues the sound context rests, and the next cue wakes it', async 
       constructor(...args) { super(...args); window.audio_context = this; }
     };
   }) });
-  await menuReady(page);
+  await w.menuShown(page);
   const state = (wanted) => page.waitForFunction((s) => window.audio_context.state === s, { timeout: 8000 }, wanted);
   await state('suspended');
   await w.click(page, 124, 301);

@@ -11,7 +11,6 @@ const w = require('./lib');
 const ENTRIES = [[32, 282, 184], [221, 282, 184], [412, 282, 184], [32, 338, 204], [243, 338, 234], [485, 338, 112]];
 const entryCentre = (k) => [ENTRIES[k][0] + ENTRIES[k][2] / 2, ENTRIES[k][1] + 19];
 const BLUE = [0, 0, 255], RED = [255, 0, 0];
-const ENTRIES_SHOWN = "frame.texts.some((t) => t.text === 'おわり')";
 
 let server, browser;
 before(async () => { server = await w.serve(); browser = await w.browser(); });
@@ -20,9 +19,7 @@ after(async () => { await browser.close(); server.stop(); });
 // A page whose program has shown the main menu with its entries.
 async function menuReady(query = '?autostart&scale=1') {
   const page = await w.open(browser, server.url, { query });
-  await w.waitTitle(page, 'メニュー');
-  await w.recordFrames(page);
-  await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+  await w.menuShown(page);
   return page;
 }
 
@@ -41,7 +38,7 @@ w.test('the start button starts the opening: entries appear 4.2 s later, not bef
   await w.recordFrames(page);
   await page.click('#start');
   await w.waitTitle(page, 'メニュー');
-  const frame = await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+  const frame = await w.waitFrame(page, w.ENTRIES_SHOWN, 8000);
   const started = await page.evaluate(() => window.started_at);
   const frames = await page.evaluate(() => window.frames_drawn.map((f) => f.texts.some((t) => t.text === 'おわり')));
   assert.equal(frames.indexOf(true), frames.length - 1, 'no entry is drawn before the last frame');
@@ -61,7 +58,7 @@ w.test('the main menu\'s pictures are the ones fetched ahead: its opening and it
   await w.recordFrames(page);
   await page.click('#start');
   await w.waitTitle(page, 'メニュー');
-  await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+  await w.waitFrame(page, w.ENTRIES_SHOWN, 8000);
   await w.click(page, 308, 211);  // the credit hot spot, over the title's turtle
   await w.waitFrame(page, "frame.pictures.some((p) => p.file === 'credit_picture.gif')", 3000);
   const { drawn, fetched } = await page.evaluate(() => ({
@@ -102,7 +99,7 @@ for (const [entry, title, size, spot] of WINDOWS) {
     assert.deepEqual(await windowSize(page), size);
     await w.click(page, ...spot);
     await w.waitTitle(page, 'メニュー');
-    await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+    await w.waitFrame(page, w.ENTRIES_SHOWN, 8000);
     await page.close();
   });
 }
@@ -248,7 +245,7 @@ for (const [entry, title] of [[null, 'メニュー'], [0, 'ＳＩ単位']]) {
     await w.waitTitle(page, 'メニュー');
     if (entry !== null) {
       await w.recordFrames(page);
-      await w.waitFrame(page, ENTRIES_SHOWN, 8000);
+      await w.waitFrame(page, w.ENTRIES_SHOWN, 8000);
       await w.click(page, ...entryCentre(entry));
       await w.waitTitle(page, title);
       await w.sleep(1000);

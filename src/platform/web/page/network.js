@@ -68,7 +68,5 @@ const MetriaNetwork = (() => {
         document.body.appendChild(script);
       }));
     },
-
-    retry,
   };
 })();

@@ -147,6 +147,10 @@ void KeyboardFocus::move_in_group(Key arrow) {
 void KeyboardFocus::act() {
   Control* target = m_focused;
   if (!target) return;
+  // The control acted on is the child's own choice from now on: when it stops acting (an answer
+  // given), the focus stays on it as a still pointer would, instead of moving on and taking the
+  // highlight, and with it the mark on the right answer, off it.
+  m_chosen = true;
   DragSession& drag = m_window.drag();
   if (drag.by_keys() && (target == drag.source() || !target->handlers().drag_drop)) {
     const bool on_held_card = target == drag.source();

@@ -148,6 +148,28 @@ TEST(KeyboardPlay, AWholeQuizByKeyEndsAsTheSameGameByMouse) {
   EXPECT_EQ(h.screen_id(), ScreenId::Menu);
 }
 
+// Space on the answer the window put the focus on: the focus stays there, and so does the red of
+// the right answer, as under a pointer that clicked and kept still.
+TEST(KeyboardPlay, AnAnswerOnTheFirstFocusKeepsItsFocusAndItsMark) {
+  Harness h({.first_screen = ScreenId::QuizSi});
+  auto& quiz = h.screen<QuizScreen>(ScreenId::QuizSi);
+  int by_key = 0;
+  while (!h.visible("Label11")) {
+    h.advance(100);
+    if (quiz.AnswerOpen != 1) continue;
+    if (right_answer(quiz) != 0) {
+      h.click("Label1", right_answer(quiz));
+      continue;
+    }
+    ASSERT_EQ(focus_name(h), "Label1(0)");
+    h.key(Key::Space);
+    ++by_key;
+    EXPECT_EQ(focus_name(h), "Label1(0)");
+    EXPECT_EQ(h.control("Label1", 0).back_color(), colors::kRed) << "question " << quiz.CurrentItem;
+  }
+  EXPECT_GT(by_key, 0) << "no question had the first answer right";
+}
+
 TEST(KeyboardPlay, AWholeDrillByKeyPicksUpPutsBackAndPlacesEveryCard) {
   Harness h({.first_screen = ScreenId::DrillSmall});
   auto& drill = h.screen<DrillScreen>(ScreenId::DrillSmall);

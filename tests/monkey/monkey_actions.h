@@ -1,8 +1,9 @@
 // The monkey's user: a seeded stream of pointer moves, presses, releases, clicks, drags, keys, waits and,
 // rarely, the close box, aimed mostly at the controls the loaded window shows. It stays on a
-// screen for a while, sometimes for whole games (then it also plays properly now and then, so
-// that passes, medals and finished drills come up), and then heads for the way out, preferring
-// the screens it has seen least, so that all eight are visited many times.
+// screen for a while, sometimes for whole games (then it also plays properly now and then, and
+// always until a drill has ended, so that passes, medals and finished drills come up), and then
+// heads for the way out, preferring the screens it has seen least, so that all eight are visited
+// many times.
 #pragma once
 
 #include <algorithm>
@@ -51,7 +52,7 @@ class ActionGenerator {
   std::vector<Step> next(Harness& h, const Tally& tally) {
     Window& window = h.window();
     const ScreenId id = *h.app().screen_of(window);
-    if (&h != m_harness || h.host().shown != m_shown) start_visit(h, id);
+    if (&h != m_harness || h.host().shown != m_shown) start_visit(h, id, tally);
     if (m_patience > 0) --m_patience;
 
     std::vector<Step> steps;
@@ -157,13 +158,15 @@ class ActionGenerator {
     }
   }
 
-  void start_visit(Harness& h, ScreenId id) {
+  void start_visit(Harness& h, ScreenId id, const Tally& tally) {
     m_harness = &h;
     m_shown = h.host().shown;
     const bool menu = id == ScreenId::Menu || id == ScreenId::NumberMenu;
     const bool long_stay = !menu && chance(0.05);
     m_patience = menu ? between(5, 100) : long_stay ? between(2000, 12000) : between(10, 250);
-    m_studious = long_stay && chance(0.6);
+    // Until a drill has ended, every long stay on one plays it: a finished drill must come up in
+    // every run, whatever else the seed's stream does (quizzes end by themselves, at the limit).
+    m_studious = long_stay && (chance(0.6) || (is_drill(id) && tally.drill_results == 0));
   }
 
   // Leaves the screen through its way out, towards the screen seen least; false while the way

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kSeeds = 8;
 constexpr std::uint64_t kFirstSeed = 20261208;
-constexpr long kEventsPerSeed = 125'000;
+constexpr long kEventsPerSeed = 150'000;
 
 long events_per_seed() {
   if (const char* events = std::getenv("METRIA_MONKEY_EVENTS")) return std::stol(events);

@@ -101,8 +101,13 @@ void leave_full_screen(SDL_Window* window) {
   if (x->get_window_property(display, xwindow, state, 0, 64, False, XA_ATOM, &type, &format, &count, &left, &data) ==
           Success &&
       data) {
-    const auto* atoms = reinterpret_cast<const Atom*>(data);
-    for (unsigned long i = 0; i < count; ++i) in_full_screen = in_full_screen || atoms[i] == full_screen;
+    // Any client may set the property, in any type and format: only a list of atoms in format 32
+    // (which Xlib hands over as longs) holds count atoms; read as atoms, anything else would be read
+    // past its end.
+    if (type == XA_ATOM && format == 32) {
+      const auto* atoms = reinterpret_cast<const Atom*>(data);
+      for (unsigned long i = 0; i < count; ++i) in_full_screen = in_full_screen || atoms[i] == full_screen;
+    }
     x->free(data);
   }
   if (!in_full_screen) return;

@@ -2,8 +2,8 @@
 """Gives each file of the web build that a browser may keep for good a name that carries its
 content's hash (pictures/menu_background.gif -> pictures/menu_background.1a2b3c4d5e.gif), and
 rewrites every reference to it: the page's links and scripts, the style sheet's faces, the
-manifest's icons, the licence page's mentions of the faces, each script's source map comment. The
-page fetches the program's pictures and cues by their plain names, so index.html carries the map
+manifest's icons, the licence page's style sheet and mentions of the faces; a script's source map
+takes its script's new name. The page fetches the program's pictures and cues by their plain names, so index.html carries the map
 from plain name to the build's name (file-names). The page itself, the service worker, the manifest
 and the licences keep their names: a browser asks for them again on every visit.
     name_web_files.py OUT
@@ -15,7 +15,7 @@ import sys
 from pathlib import Path
 
 # Named after their content, in this order: a file is renamed after the files it refers to.
-CONTENT_NAMED = ["metria.wasm", "fonts/*.woff2", "pictures/*", "wav/*", "icons/*", "*.js", "style.css"]
+CONTENT_NAMED = ["metria.wasm", "fonts/*.woff2", "pictures/*", "wav/*", "icons/*", "*.js", "*.css"]
 # The files the page fetches itself (network.js), by plain name.
 FETCHED_BY_PAGE = re.compile(r"^(metria\.js|metria\.wasm|fonts/.*|pictures/.*|wav/.*|icons/.*)$")
 
@@ -44,9 +44,6 @@ def main(out):
             source_map = path.with_name(path.name + ".map")
             if source_map.exists():
                 source_map.rename(named.with_name(named.name + ".map"))
-                text = path.read_text(encoding="utf-8")
-                path.write_text(text.replace("sourceMappingURL=" + source_map.name,
-                                             "sourceMappingURL=" + named.name + ".map"), encoding="utf-8")
             path.rename(named)
             names[path.relative_to(out).as_posix()] = named.relative_to(out).as_posix()
 

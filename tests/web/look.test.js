@@ -1,6 +1,6 @@
 // What the layer over the canvas and the page's fitting show, and what they leave alone: the
 // window's pixels and the pointer's target unchanged, browser zoom, a phone upright and on its side,
-// more contrast and forced colours, and less motion.
+// the scale an address asks for, more contrast and forced colours, and less motion.
 'use strict';
 
 const { before, after } = require('node:test');
@@ -115,6 +115,23 @@ w.test('a phone upright shows the hint to turn it; on its side the window takes 
   const fixed = await menuReady({ query: '?autostart&scale=1&seed=7', viewport: { width: 390, height: 844, ...phone } });
   assert.equal((await geometry(fixed)).hint, false, 'a page that fixes the scale has chosen it');
   await fixed.close();
+});
+
+w.test('a scale written in the address is kept between one step and the largest canvas every engine draws', async () => {
+  const LARGEST = 4096 * 4096;
+  for (const [scale, expected] of [['100000', 'largest'], ['Infinity', 'largest'], ['0.0001', 0.25], ['-3', 'fitting']]) {
+    const page = await menuReady({ query: `?autostart&scale=${scale}`, viewport: { width: 1024, height: 768, deviceScaleFactor: 1 } });
+    const { width, height, shown } = await page.evaluate(() => {
+      const screen = document.getElementById('screen');
+      return { width: screen.width, height: screen.height, shown: screen.getBoundingClientRect().width / screen.dataset.width };
+    });
+    const step = 0.25, [w0, h0] = [width / shown, height / shown];
+    assert.ok(width * height <= LARGEST, `scale=${scale}: ${width} × ${height}`);
+    if (expected === 'largest') assert.ok(w0 * h0 * (shown + step) ** 2 > LARGEST, `scale=${scale}: ${shown} is the largest`);
+    // Without a number the window fits the browser's: 1.5 here. The canvas is whole pixels.
+    else assert.ok(Math.abs(shown - (expected === 'fitting' ? 1.5 : expected)) < 0.01, `scale=${scale}: ${shown}`);
+    await page.close();
+  }
 });
 
 // The layer's elements that show themselves, with their colours, text and box.

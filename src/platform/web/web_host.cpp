@@ -38,6 +38,10 @@ void WebHost::show_fatal_error(const std::string& message) {
   m_fatal_message = message;
 }
 
+// Browsers ignore a pointer picture over 128 pixels: the drag icon (32 pixels) is enlarged at most
+// four times, and the build has it drawn at each of those factors.
+constexpr int kLargestDragIconFactor = 4;
+
 void WebHost::refit() {
   Window* window = current();
   if (!window) return;
@@ -47,7 +51,7 @@ void WebHost::refit() {
   const double css_scale =
       metria_window_show(def.caption.c_str(), to_pixels(def.client_width), to_pixels(def.client_height));
   m_scale = css_scale * emscripten_get_device_pixel_ratio();
-  const int factor = icon_factor(css_scale);
+  const int factor = std::min(icon_factor(css_scale), kLargestDragIconFactor);
   const HotSpot hot = icon_hot_spot(Icon::Magnifier);
   metria_set_drag_icon(std::string(icon_file(Icon::Magnifier)).c_str(), factor, hot.x * factor, hot.y * factor);
   metria_canvas_size(to_pixels(def.client_width, m_scale), to_pixels(def.client_height, m_scale));

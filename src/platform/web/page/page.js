@@ -6,14 +6,19 @@
 
 const MetriaPage = (() => {
   const params = new URLSearchParams(location.search);
+  // ?scale=2 asks for a scale (kept within what the page can draw, fittingScale); ?seed=N a fixed
+  // draw, N taken into the program's seeds (0 to 2^31 - 1) whatever number is written.
   const fixedScale = Number(params.get('scale')) > 0 ? Number(params.get('scale')) : null;
-  const seed = params.has('seed') ? Math.abs(Math.trunc(Number(params.get('seed')))) || 0 : -1;
+  const seed = params.has('seed') ? (Math.abs(Math.trunc(Number(params.get('seed')))) % 2 ** 31) || 0 : -1;
   const element = (id) => document.getElementById(id);
   const frame = element('window');
   const canvas = element('screen');
   const layer = element('layer');
   const FRAME_MARGIN = 16;  // CSS pixels kept free around the window
   const FRAME_BORDER = 2;  // CSS pixels of the frame's border, both sides together
+  // The largest canvas every engine draws, in device pixels: WebKit on phones and tablets draws
+  // nothing on a larger one.
+  const LARGEST_CANVAS = 4096 * 4096;
 
   let timer = null;
   let running = false;
@@ -61,11 +66,19 @@ const MetriaPage = (() => {
              height: (scaled ? root.clientHeight : innerHeight) * zoom };
   }
 
-  // The largest scale in the program's steps at which the window and its title bar fit the room;
-  // never below 1 where it fits at 1. Where it does not (a phone), the window takes all the room
-  // there is, margins included, at whatever scale that is.
+  // The largest scale in the program's steps whose canvas every engine draws (never below one step).
+  function drawableScale(width, height) {
+    const steps = Math.floor(Math.sqrt(LARGEST_CANVAS / (width * height)) / devicePixelRatio / scaleStep);
+    return Math.max(1, steps) * scaleStep;
+  }
+
+  // The scale asked for, kept between one step and the largest drawable; else the largest scale in
+  // the program's steps at which the window and its title bar fit the room, never below 1 where it
+  // fits at 1. Where it does not (a phone), the window takes all the room there is, margins
+  // included, at whatever scale that is.
   function fittingScale(width, height) {
-    if (fixedScale) return fixedScale;
+    const drawable = drawableScale(width, height);
+    if (fixedScale) return Math.min(Math.max(fixedScale, scaleStep), drawable);
     const title = element('titlebar').offsetHeight || 24;
     const { width: roomWidth, height: roomHeight } = room();
     const fits = (scale) => width * scale + 2 * FRAME_MARGIN <= roomWidth &&
@@ -75,7 +88,7 @@ const MetriaPage = (() => {
       return Math.max(scaleStep, Math.floor(whole * 1000) / 1000);
     }
     let scale = 1;
-    while (fits(scale + scaleStep)) scale += scaleStep;
+    while (scale + scaleStep <= drawable && fits(scale + scaleStep)) scale += scaleStep;
     return scale;
   }
 
@@ -320,18 +333,14 @@ const MetriaPage = (() => {
       MetriaLayer.announce(words);
     },
 
-    // The drag icon as the mouse pointer, enlarged as the program says, pixels repeated.
+    // The drag icon as the mouse pointer, enlarged as the program says: the build has it drawn at
+    // each factor, pixels repeated (icons/magnifier_2x.png), so that the pointer is a file of the
+    // site, as a strict content security policy allows.
     setDragIcon(file, factor, hotX, hotY) {
+      const url = MetriaNetwork.url('icons/' + file.replace(/\.ico$/, '_' + factor + 'x.png'));
       // Without its icon the drag shows the browser's own grabbing hand.
-      MetriaNetwork.image(MetriaNetwork.url('icons/' + file)).then((icon) => {
-        const drawn = document.createElement('canvas');
-        drawn.width = icon.naturalWidth * factor;
-        drawn.height = icon.naturalHeight * factor;
-        const context = drawn.getContext('2d');
-        context.imageSmoothingEnabled = false;
-        context.drawImage(icon, 0, 0, drawn.width, drawn.height);
-        dragCursor = 'url(' + drawn.toDataURL() + ') ' + hotX + ' ' + hotY + ', grabbing';
-      }, () => console.warn('メトリア: 絵 ' + file + ' を読み込めません。絵なしで続けます。'));
+      MetriaNetwork.image(url).then(() => { dragCursor = 'url(' + url + ') ' + hotX + ' ' + hotY + ', grabbing'; },
+                                    () => console.warn('メトリア: 絵 ' + file + ' を読み込めません。絵なしで続けます。'));
     },
 
     setDragCursor(dragging) {

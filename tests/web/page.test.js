@@ -1,6 +1,8 @@
-// The page around the program: offline after one visit and a new build replacing the cache, a page
-// where sound is refused, ?scale=2 on a display of device scale 2, a finger dragging a drill card,
-// a page that does no work while it waits, and sound that rests between cues.
+// The page around the program: offline after one visit, a new build replacing the cache, a changed
+// page and header reaching a returning visitor, copies in two folders of one server, the worker that
+// takes the offline copy away, a page where sound is refused, ?scale=2 on a display of device scale
+// 2, a finger dragging a drill card, a page that does no work while it waits, and sound that rests
+// between cues.
 'use strict';
 
 const { before, after } = require('node:test');
@@ -28,9 +30,9 @@ async function controlledByWorker(page) {
 
 // One visit to a copy of the build in a fresh browser context, until its service worker controls
 // the page; end() stops the server, closes the context and removes the copy.
-async function visitedCopy() {
+async function visitedCopy(serveOptions = {}) {
   const folder = copyOfBuild();
-  const server = await w.serve(folder);
+  const server = await w.serve(folder, serveOptions);
   const context = await browser.createBrowserContext();
   const page = await w.open(context, server.url);
   await w.menuShown(page);
@@ -47,7 +49,7 @@ w.test('after one visit the page runs with no server at all, every file from the
   const { server, page, end } = await visitedCopy();
   const cached = await page.evaluate(async () => {
     const names = await caches.keys();
-    const cache = await caches.open(names.find((n) => n.startsWith('metria-')));
+    const cache = await caches.open(names.find((n) => n.startsWith('metria ')));
     return (await cache.keys()).map((r) => new URL(r.url).pathname);
   });
   const named = await page.evaluate(() => ['metria.wasm', 'fonts/mincho.woff2', 'pictures/quiz_si_background.gif', 'wav/o.wav']
@@ -81,10 +83,69 @@ w.test('a new build replaces the cache once the old page is gone: one cache, hol
     await page.close();
     const next = await w.open(context, server.url);
     await w.menuShown(next);
-    await next.waitForFunction(async () => (await caches.keys()).join() === 'metria-next', { timeout: 10000, polling: 100 });
-    const script = await next.evaluate(async (file) => (await (await caches.open('metria-next')).match(file)).text(), pageScript);
+    const nextCache = `metria ${server.url} next`;
+    await next.waitForFunction(async (name) => (await caches.keys()).join() === name, { timeout: 10000, polling: 100 }, nextCache);
+    const script = await next.evaluate(async (name, file) => (await (await caches.open(name)).match(file)).text(), nextCache, pageScript);
     assert.ok(script.endsWith('// next build\n'), 'the new page script is cached');
-    assert.notEqual(before, 'metria-next');
+    assert.notEqual(before, nextCache);
+  } finally {
+    await end();
+  }
+});
+
+// A second visit with the worker kept: WebKit's driver lets it go before any other (see webkit.js).
+const visitAgain = (page, url) => page.goto(url + '?autostart&scale=1', { offline: true });
+
+// The header is Last-Modified, which the page reads back as document.lastModified.
+w.test('a returning visitor online gets the page and the headers the server gives now', async () => {
+  let modified = 'Mon, 01 Jan 2024 00:00:00 GMT';
+  const { folder, server, page, end } = await visitedCopy({ headers: () => ({ 'Last-Modified': modified, 'Cache-Control': 'no-cache' }) });
+  try {
+    modified = 'Tue, 02 Jan 2024 00:00:00 GMT';
+    const index = path.join(folder, 'index.html');
+    fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace('<head>', '<head>\n<meta name="deployed" content="again">'));
+    await visitAgain(page, server.url);
+    await w.menuShown(page);
+    const seen = await page.evaluate(() => [new Date(document.lastModified).toUTCString(),
+                                            document.querySelector('meta[name=deployed]')?.content, !!navigator.serviceWorker.controller]);
+    assert.deepEqual(seen, [modified, 'again', true]);
+  } finally {
+    await end();
+  }
+});
+
+w.test('two copies in sibling folders of one server each keep their offline copy', async () => {
+  // Two builds: b's worker names another one.
+  const root = fs.mkdtempSync(path.join(os.tmpdir(), 'metria-web-'));
+  for (const folder of ['a', 'b']) fs.cpSync(w.BUILD, path.join(root, folder), { recursive: true });
+  const worker = path.join(root, 'b', 'sw.js');
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const BUILD = '[^']*'/, "const BUILD = 'b'"));
+  const server = await w.serve(root);
+  const context = await browser.createBrowserContext();
+  try {
+    let page;
+    for (const folder of ['a/', 'b/']) {
+      page = await w.open(context, server.url + folder);
+      await w.menuShown(page);
+      await controlledByWorker(page);
+    }
+    const scopes = await page.evaluate(async () => (await caches.keys()).map((name) => name.split(' ')[1]).sort());
+    assert.deepEqual(scopes, [server.url + 'a/', server.url + 'b/']);
+  } finally {
+    server.stop();
+    await context.close();
+    fs.rmSync(root, { recursive: true, force: true });
+  }
+});
+
+w.test('the retiring worker in place of sw.js leaves no offline copy and no worker, and the page comes from the server', async () => {
+  const { folder, server, page, end } = await visitedCopy();
+  try {
+    for (const file of ['sw.js', 'index.html']) fs.copyFileSync(path.join(`${w.BUILD}-retire`, file), path.join(folder, file));
+    await visitAgain(page, server.url);
+    await page.waitForFunction(async () => !navigator.serviceWorker.controller && document.querySelector('h1')
+      && (await caches.keys()).length === 0 && (await navigator.serviceWorker.getRegistrations()).length === 0,
+                               { timeout: 10000, polling: 100 });
   } finally {
     await end();
   }

@@ -26,6 +26,10 @@ WEB_PACKAGES = cmake make emscripten python3 python3-fonttools python3-brotli fo
                fonts-ipafont-mincho fonts-ipafont-gothic
 # Debian's nginx and its module that sends the build's .br files, for make serve and make bench-web.
 WEB_SERVE_PACKAGES = nginx libnginx-mod-http-brotli-static
+# The servers docs/deploy.md configures, run by the browser suite with certificates of its own; and
+# h2load, which loads nginx for make bench-web.
+WEB_SITE_PACKAGES = $(WEB_SERVE_PACKAGES) apache2 openssl
+WEB_LOAD_PACKAGES = nghttp2-client
 WEB_PORT ?= 8000
 # The three engines of the browser suite, a display for WebKit and a sound server with no device.
 WEB_TEST_PACKAGES = chromium firefox-esr webkit2gtk-driver xvfb pulseaudio
@@ -127,18 +131,20 @@ serve: web
 	@tools/install_packages.sh $(WEB_SERVE_PACKAGES)
 	tools/serve_web.sh $(WEB_BUILD) $(WEB_OBJ)/serve $(WEB_PORT)
 
-# puppeteer-core, axe-core and Lighthouse come from npm at the versions in
-# tests/web/package-lock.json; @axe-core/puppeteer brings puppeteer, whose own browser is not fetched
-# (Debian's chromium runs the suite). Debian's npm is installed only where no npm is on PATH: a
-# Node.js from elsewhere brings its own.
+# puppeteer-core, axe-core, Lighthouse and the HTTP Observatory's grader come from npm at the
+# versions in tests/web/package-lock.json, without their install scripts: @axe-core/puppeteer brings
+# puppeteer, whose script would fetch a browser (Debian's chromium runs the suite), and the grader's
+# would download lists that bench/web/observatory.mjs does without. Debian's npm is installed only
+# where no npm is on PATH: a Node.js from elsewhere brings its own.
 tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 	@command -v npm >/dev/null || tools/install_packages.sh npm
-	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
+	cd tests/web && npm ci --ignore-scripts --no-audit --no-fund
 
 # The browser suite: the real page in Debian's Chromium and Firefox ESR (headless) and WebKitGTK
-# (under Xvfb), each engine in turn, then the layout compared across the three.
+# (under Xvfb), each engine in turn, then the layout compared across the three; with it, the site
+# served by each configuration of docs/deploy.md (nginx, Apache, a static host's _headers).
 test-web: web tests/web/node_modules/.package-lock.json
-	@tools/install_packages.sh $(WEB_TEST_PACKAGES)
+	@tools/install_packages.sh $(WEB_TEST_PACKAGES) $(WEB_SITE_PACKAGES)
 	@cd tests/web && for engine in $(WEB_ENGINES); do \
 	  echo "== the browser suite in $$engine"; \
 	  METRIA_WEB_ENGINE=$$engine METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) \
@@ -146,9 +152,10 @@ test-web: web tests/web/node_modules/.package-lock.json
 	done
 	cd tests/web && METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) node --test layout.test.js
 
-# Transfer sizes, start-up, event latency, idle CPU, memory and timer rhythm of the web build.
+# Transfer sizes, start-up, event latency, idle CPU, memory and timer rhythm of the web build; whole
+# first visits per second under nginx, and the HTTP Observatory's grades.
 bench-web: web tests/web/node_modules/.package-lock.json
-	@tools/install_packages.sh $(WEB_TEST_PACKAGES) $(WEB_SERVE_PACKAGES)
+	@tools/install_packages.sh $(WEB_TEST_PACKAGES) $(WEB_SITE_PACKAGES) $(WEB_LOAD_PACKAGES)
 	METRIA_WEB_BUILD=$(abspath $(WEB_BUILD)) METRIA_BENCH_OUT=$(abspath $(WEB_OBJ))/bench-web.json node bench/web/bench_web.js
 
 install: program
@@ -158,4 +165,4 @@ uninstall:
 	cmake --build $(BUILD) --target uninstall
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(CLANG_BUILD) $(DEB_BUILD) $(WEB_BUILD) $(WEB_OBJ)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(CLANG_BUILD) $(DEB_BUILD) $(WEB_BUILD) $(WEB_BUILD)-retire $(WEB_OBJ)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Serves the web build with Debian's nginx as a web server would serve it: the .gz and .br files the
-# build wrote sent as they are, files named after their content kept by browsers for a year, the
-# page, the service worker and the manifest asked for again on every visit. nginx runs as an
+# Serves the web build with Debian's nginx as docs/deploy.md has a web server serve it, with the same
+# configuration files (web/server/nginx): the .gz and .br files the build wrote sent as they are,
+# files named after their content kept by browsers for a year, the page, the service worker and the
+# manifest asked for again on every visit, and the site's security headers. nginx runs as an
 # ordinary process in the foreground (not the system service), its configuration, pid, temporary
 # files and logs in STATE; Ctrl-C stops it.
 #   tools/serve_web.sh FOLDER STATE [PORT]
@@ -10,6 +11,7 @@ folder=$(cd "$1" && pwd)
 mkdir -p "$2"
 state=$(cd "$2" && pwd)
 port=${3:-8000}
+server=$(cd "$(dirname "$0")/../web/server/nginx" && pwd)
 mkdir -p "$state/temp" "$state/logs"
 
 cat > "$state/nginx.conf" <<EOF
@@ -22,30 +24,18 @@ error_log $state/logs/error.log warn;
 events { worker_connections 256; }
 http {
   include /etc/nginx/mime.types;
-  types { application/manifest+json webmanifest; audio/wav wav; }
+  include $server/conf.d/metria.conf;
   access_log $state/logs/access.log;
   client_body_temp_path $state/temp/body;
   proxy_temp_path $state/temp/proxy;
   fastcgi_temp_path $state/temp/fastcgi;
   uwsgi_temp_path $state/temp/uwsgi;
   scgi_temp_path $state/temp/scgi;
-  charset utf-8;
   sendfile on;
   server {
     listen 127.0.0.1:$port;
     root $folder;
-    index index.html;
-    gzip_static on;
-    brotli_static on;
-    gzip_vary on;
-    # Named after their content (name.0123456789.ext): a new content is a new name.
-    location ~ "\.[0-9a-f]{10}\." {
-      add_header Cache-Control "public, max-age=31536000, immutable";
-    }
-    # Everything else (the page, sw.js, the manifest, the licences): asked again on every visit.
-    location / {
-      add_header Cache-Control "no-cache";
-    }
+    include $server/snippets/metria.conf;
   }
 }
 EOF

@@ -2,15 +2,16 @@
 // serves it: transfer sizes, navigation to the menu's first frame (cold and warm cache) beside a
 // blank canvas page's, event handled and painted, the browser's idle CPU in all its processes,
 // memory, the timer rhythm of the opening, the first sample of a cue after the sound has rested,
-// and Lighthouse's performance audit (mobile). Prints a table with the targets; raw numbers go to
-// METRIA_BENCH_OUT.
+// Lighthouse's performance audit (mobile), whole first visits per second under load, and the HTTP
+// Observatory's grades. Prints a table with the targets; raw numbers go to METRIA_BENCH_OUT.
 'use strict';
 
-const { spawn } = require('node:child_process');
+const { execFileSync, spawn } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const w = require('../../tests/web/lib');
+const sites = require('../../tests/web/sites');
 
 const ROOT = path.join(__dirname, '../..');
 
@@ -28,16 +29,39 @@ function allFiles(folder, prefix = '') {
     .filter((file) => !/\.(gz|br|map)$/.test(file));
 }
 
-// FOLDER served by tools/serve_web.sh (nginx) on PORT until stop().
-async function nginx(folder, port) {
-  const state = fs.mkdtempSync(path.join(os.tmpdir(), 'metria-nginx-'));
-  const child = spawn(path.join(ROOT, 'tools/serve_web.sh'), [folder, state, String(port)], { stdio: 'ignore' });
-  const url = `http://127.0.0.1:${port}/`;
-  for (let k = 0; ; k++) {
-    try { if ((await fetch(url)).ok) break; } catch (error) { if (k > 100) throw error; }
-    await w.sleep(50);
+// Whole first visits per second under the project's nginx configuration: h2load (Debian's
+// nghttp2-client) asks for every file of the site, as a first visit does once the offline copy
+// is made, as a browser that takes brotli; visits per second are its requests per second over the
+// files of one visit.
+function firstVisits(url, files) {
+  const list = path.join(os.tmpdir(), 'metria-visit-files.txt');
+  fs.writeFileSync(list, ['', ...files].map((file) => url + file).join('\n') + '\n');
+  const visits = 2000;
+  const output = execFileSync('h2load', ['--h1', '-c', '32', '-t', '2', '-n', String(visits * (files.length + 1)),
+                                         '-H', 'Accept-Encoding: br, gzip', '-i', list], { encoding: 'utf8' });
+  fs.rmSync(list);
+  const number = (pattern) => Number(pattern.exec(output)[1]);
+  const perSecond = number(/finished in [\d.]+m?s, ([\d.]+) req\/s/);
+  return { requests: perSecond, visits: perSecond / (files.length + 1), filesPerVisit: files.length + 1,
+           failed: number(/(\d+) failed/) + number(/(\d+) errored/) + number(/(\d+) timeout/),
+           notOk: number(/requests: (\d+) total/) - number(/status codes: (\d+) 2xx/) };
+}
+
+// The HTTP Observatory's grade (observatory.mjs) of make serve's nginx, and of the HTTPS example
+// on the ports it is written for (80 and 443 of 127.0.0.1, under the name localhost), where they
+// are free.
+async function observatory(serveUrl) {
+  const grade = (host, env = {}) => JSON.parse(execFileSync(process.execPath, [path.join(__dirname, 'observatory.mjs'), host],
+                                                           { encoding: 'utf8', env: { ...process.env, ...env } }));
+  const serve = grade(new URL(serveUrl).host);
+  let tls;
+  try {
+    const site = await sites.nginxTls(w.BUILD, { http: 80, https: 443, name: 'localhost' });
+    try { tls = grade('localhost', { NODE_EXTRA_CA_CERTS: site.cert }); } finally { site.stop(); }
+  } catch (error) {
+    tls = { grade: 'not graded', score: NaN, why: error.message.split('\n')[0] };
   }
-  return { url, stop: () => { child.kill(); fs.rmSync(state, { recursive: true, force: true }); } };
+  return { serve, tls };
 }
 
 // CPU time (ns) of each process of the browser (renderers, GPU, audio, network) and of the browser
@@ -281,8 +305,8 @@ async function lighthouseRuns(chromium, url) {
 }
 
 (async () => {
-  const server = await nginx(w.BUILD, 8011);
-  const blank = await nginx(path.join(__dirname, 'blank'), 8012);
+  const server = await sites.makeServe(w.BUILD, 8011);
+  const blank = await sites.makeServe(path.join(__dirname, 'blank'), 8012);
   const chromium = await w.browser();
   try {
     const files = allFiles(w.BUILD);
@@ -300,6 +324,9 @@ async function lighthouseRuns(chromium, url) {
     const sample = await firstSample(chromium, server.url);
     console.error('Lighthouse, performance, 3 runs');
     const audit = await lighthouseRuns(chromium, server.url);
+    console.error('whole first visits per second (h2load), the HTTP Observatory');
+    const load = firstVisits(server.url, files);
+    const graded = await observatory(server.url);
     const memory = input.heap + input.wasm;
     const ratio = (kind) => median(start[kind]) / median(blankStart[kind]);
     const frame = (kind) => `median ${median(start[kind]).toFixed(0)} ms (max ${Math.max(...start[kind]).toFixed(0)}), blank page ${median(blankStart[kind]).toFixed(0)} ms: ${ratio(kind).toFixed(2)}×`;
@@ -319,6 +346,9 @@ async function lighthouseRuns(chromium, url) {
       ['JS heap + wasm memory', `${(memory / 1048576).toFixed(1)} MB (heap ${(input.heap / 1048576).toFixed(1)}, wasm ${(input.wasm / 1048576).toFixed(1)})`, '< 32 MB', memory < 32 * 1048576],
       ['timer rhythm, opening (5 runs)', `worst ${rhythm.worst.toFixed(1)} ms, drift ${rhythm.drift.toFixed(1)} ms`, '≤ 20 ms, no drift', rhythm.worst <= 20 && rhythm.drift <= 20],
       ['Lighthouse performance (mobile, median of 3)', `${lh.score.toFixed(0)} (runs ${audit.runs.map((r) => r.score.toFixed(0)).join(', ')})`, '≥ 98', lh.score >= 98],
+      ['whole first visits per second (nginx, h2load)', `${load.visits.toFixed(0)} visits/s (${load.requests.toFixed(0)} requests/s, ${load.filesPerVisit} files a visit), ${load.failed + load.notOk} errors`, '0 errors', load.failed + load.notOk === 0],
+      ['HTTP Observatory, make serve (plain HTTP)', `${graded.serve.grade} (${graded.serve.score})`, 'the headers', graded.serve.tests['content-security-policy'][0] === 'csp-implemented-with-no-unsafe-default-src-none'],
+      ['HTTP Observatory, the HTTPS example (nginx)', `${graded.tls.grade} (${graded.tls.score})${graded.tls.why ? ': ' + graded.tls.why : ''}`, 'A+', graded.tls.grade === 'A+'],
       ['Lighthouse LCP / FCP / speed index / TBT', `${(lh.lcp / 1000).toFixed(2)} s / ${(lh.fcp / 1000).toFixed(2)} s / ${(lh.speedIndex / 1000).toFixed(2)} s / ${lh.tbt.toFixed(0)} ms`, 'LCP < 2.0 s', lh.lcp < 2000],
     ];
     console.log(`Metria web performance (${new Date().toISOString().slice(0, 10)}, Chromium headless, nginx on localhost)`);
@@ -326,7 +356,8 @@ async function lighthouseRuns(chromium, url) {
     for (const [figure, measured, target, pass] of rows) console.log(`| ${figure} | ${measured} | ${target} | ${pass ? 'PASS' : 'MISS'} |`);
     console.log('\nfirst screen files:', start.firstScreenFiles.join(' '));
     fs.writeFileSync(process.env.METRIA_BENCH_OUT || path.join(os.tmpdir(), 'metria-bench-web.json'),
-                     JSON.stringify({ start, blankStart, rhythm, cpu, sample, audit, input: { ...input, samples: input.samples.length } }, null, 1));
+                     JSON.stringify({ start, blankStart, rhythm, cpu, sample, audit, load, graded,
+                                     input: { ...input, samples: input.samples.length } }, null, 1));
   } finally {
     await chromium.close();
     server.stop();

@@ -81,15 +81,15 @@ function nullSink() {
 }
 
 // A fresh browser of the run's engine, or of the one named, with an empty profile; close() removes
-// the profile too.
-async function browser(engine = ENGINE) {
+// the profile too. args: more of Chromium's flags.
+async function browser(engine = ENGINE, { args = [] } = {}) {
   const sound = async () => ({ ...process.env, PULSE_SERVER: await nullSink() });
   if (engine === 'webkit') return webkit.launch(await sound());
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), `metria-${engine}-`));
   const options = engine === 'firefox'
     ? { browser: 'firefox', executablePath: FIREFOX, userDataDir: profile, extraPrefsFirefox: FIREFOX_PREFS,
         env: await sound() }
-    : { executablePath: CHROMIUM, args: [...CHROMIUM_FLAGS, `--user-data-dir=${profile}`] };
+    : { executablePath: CHROMIUM, args: [...CHROMIUM_FLAGS, ...args, `--user-data-dir=${profile}`] };
   const instance = await puppeteer.launch({ ...options, headless: true });
   const close = instance.close.bind(instance);
   instance.close = async () => { await close(); fs.rmSync(profile, { recursive: true, force: true }); };

@@ -28,9 +28,9 @@ const pageScripts = new Map();  // page number -> the scripts it registered
 let pagesMade = 0;
 
 // The head script for a request: the collector, then the scripts of the page that asked (its
-// number is in the address of the page, which the request names as its referrer).
+// number is in the address of the page, whose query the server gives the head script's address).
 function headScriptFor(request) {
-  const number = Number(new URL(request.headers.referer || 'http://x/').searchParams.get(PAGE_PARAM));
+  const number = Number(new URL(request.url, 'http://x/').searchParams.get(PAGE_PARAM));
   return [COLLECTOR, ...(pageScripts.get(number) || [])].join('\n');
 }
 

@@ -11,6 +11,7 @@
 
 const fs = require('node:fs');
 const http = require('node:http');
+const net = require('node:net');
 const path = require('node:path');
 
 const TYPES = {
@@ -35,6 +36,16 @@ function headerRules(file) {
     }
   }
   return rules;
+}
+
+// A port of 127.0.0.1 that nothing listens on.
+function freePort() {
+  return new Promise((resolve) => {
+    const probe = net.createServer().listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
+    });
+  });
 }
 
 function serve(folder, { refuse = null, headScript = null, scriptFor = null, headersFile = null, headers = null } = {}) {
@@ -76,4 +87,4 @@ function serve(folder, { refuse = null, headScript = null, scriptFor = null, hea
   });
 }
 
-module.exports = { serve };
+module.exports = { serve, freePort };

@@ -11,21 +11,13 @@ const net = require('node:net');
 const os = require('node:os');
 const path = require('node:path');
 const server = require('./server');
+const { freePort } = server;
 
 const ROOT = path.join(__dirname, '../..');
 const SERVER_FILES = path.join(ROOT, 'web/server');
 const SITE_NAME = 'metria.example.org';
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
-
-function freePort() {
-  return new Promise((resolve) => {
-    const probe = net.createServer().listen(0, '127.0.0.1', () => {
-      const { port } = probe.address();
-      probe.close(() => resolve(port));
-    });
-  });
-}
 
 // Resolves once something answers on PORT of 127.0.0.1; fails if the server has ended first.
 async function listening(port, child, log) {
@@ -167,4 +159,4 @@ function staticHost(folder, options = {}) {
   return server.serve(folder, { headersFile: path.join(SERVER_FILES, '_headers'), ...options });
 }
 
-module.exports = { SITE_NAME, makeServe, nginxTls, apacheTls, staticHost };
+module.exports = { makeServe, nginxTls, apacheTls, staticHost };

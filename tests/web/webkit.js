@@ -8,7 +8,7 @@
 'use strict';
 
 const { spawn } = require('node:child_process');
-const net = require('node:net');
+const { freePort } = require('./server');
 
 const DRIVER = '/usr/bin/WebKitWebDriver';
 const MINI_BROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -37,15 +37,6 @@ function headScriptFor(request) {
 const serverOptions = { headScript: HEAD_SCRIPT, scriptFor: headScriptFor };
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
-
-function freePort() {
-  return new Promise((resolve) => {
-    const probe = net.createServer().listen(0, '127.0.0.1', () => {
-      const { port } = probe.address();
-      probe.close(() => resolve(port));
-    });
-  });
-}
 
 // One Xvfb display for the whole run, unless there is a display already.
 let display = null;

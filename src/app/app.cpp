@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/fatal_error.h"
+#include "ui/spoken_form.h"
 #include "ui/window.h"
 
 namespace metria {
@@ -152,7 +153,7 @@ std::optional<std::int64_t> App::step(std::int64_t now) {
       m_services.host.publish(window, nodes);
       l.published = std::move(nodes);
     }
-    for (const std::string& words : announcements) m_services.host.announce(words);
+    for (const std::string& words : announcements) m_services.host.announce(spoken_form(words));
   }
   m_services.host.show_pointer(pointer);
   return next_timer_due();

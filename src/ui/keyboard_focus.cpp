@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ui/control.h"
+#include "ui/semantics.h"
 #include "ui/spoken_words.h"
 #include "ui/window.h"
 
@@ -27,13 +28,17 @@ std::pair<int, int> offset_along(Key arrow, Point from, Point to) {
 
 }  // namespace
 
+// A place for a card can be reached under the card that fills it; any other control only where
+// no control in front takes the pointer from it.
 bool KeyboardFocus::can_hold_focus(const Control& control) const {
   if (!control.visible() || !control.wired_for_action()) return false;
-  if (control.drop_only() && !m_window.drag().active()) return false;
-  return m_window.control_at(control.rect().centre()) == &control;
+  return control.drop_only() || m_window.control_at(control.rect().centre()) == &control;
 }
 
-bool KeyboardFocus::is_stop(const Control& control) const { return control.acts() && can_hold_focus(control); }
+bool KeyboardFocus::is_stop(const Control& control) const {
+  if (!can_hold_focus(control)) return false;
+  return control.acts() || (control.drop_only() && !m_window.drag().active());
+}
 
 std::vector<Control*> KeyboardFocus::stops() const {
   const auto order_of = [&](const Control* c) {
@@ -43,13 +48,17 @@ std::vector<Control*> KeyboardFocus::stops() const {
   std::vector<Control*> found;
   for (const auto& control : m_window.controls())
     if (is_stop(*control) || (control.get() == m_focused && can_hold_focus(*control))) found.push_back(control.get());
-  std::stable_sort(found.begin(), found.end(), [&](const Control* a, const Control* b) { return order_of(a) < order_of(b); });
+  std::stable_sort(found.begin(), found.end(),
+                   [&](const Control* a, const Control* b) { return order_of(a) < order_of(b); });
   return found;
 }
 
 Control* KeyboardFocus::first_stop(bool drop_places_only) const {
-  for (Control* control : stops())
-    if (is_stop(*control) && !control->leaves_screen() && (!drop_places_only || control->drop_only())) return control;
+  const std::string& starts_on = m_window.definition().focus_starts_on;
+  for (Control* control : stops()) {
+    if (!is_stop(*control) || !control->acts() || control->leaves_screen()) continue;
+    if (drop_places_only ? control->drop_only() : starts_on.empty() || control->name() == starts_on) return control;
+  }
   return nullptr;
 }
 
@@ -90,7 +99,11 @@ void KeyboardFocus::key(const KeyEvent& event) {
     show_ring(true);
     Control* focused = std::exchange(m_focused, nullptr);
     move_to(focused);
-    if (event.key != Key::Enter && event.key != Key::Space && event.key != Key::Escape) return;
+    if (event.key != Key::Enter && event.key != Key::Space && event.key != Key::Escape) {
+      // Said again, so that no key goes unanswered for a child who cannot see the ring appear.
+      if (focused) m_window.announce(spoken_name(*focused));
+      return;
+    }
   }
   switch (event.key) {
     case Key::Tab: move_in_order(event.shift ? -1 : 1); break;
@@ -143,7 +156,8 @@ void KeyboardFocus::move_in_group(Key arrow) {
 
 // A held card is dropped where the focus is, as a released button drops it where the pointer is;
 // otherwise the focused control gets the press and the click a pointer gives it. A control that
-// takes no drop (■メニュー, another card's neighbour) first has the held card put back, then acts.
+// takes no drop (■メニュー) first has the held card put back, then acts; so does another card,
+// which is then picked up in its place.
 void KeyboardFocus::act() {
   Control* target = m_focused;
   if (!target) return;
@@ -152,15 +166,26 @@ void KeyboardFocus::act() {
   // highlight, and with it the mark on the right answer, off it.
   m_chosen = true;
   DragSession& drag = m_window.drag();
-  if (drag.by_keys() && (target == drag.source() || !target->handlers().drag_drop)) {
+  const bool another_card = drag.by_keys() && target != drag.source() && target->handlers().mouse_down;
+  if (drag.by_keys() && (target == drag.source() || !target->handlers().drag_drop || another_card)) {
     const bool on_held_card = target == drag.source();
     put_back();
     if (on_held_card || m_window.closed()) return;
     move_to(target);
   }
   if (drag.active()) {
+    const bool by_keys = drag.by_keys();
+    Control& card = *drag.source();
+    std::vector<Control*> shelf;
+    for (Control* stop : stops())
+      if (stop->name() == card.name() && is_stop(*stop)) shelf.push_back(stop);
     drag.hover(target);
     if (!m_window.closed()) drag.drop(target);
+    if (by_keys && !m_window.closed()) return_to_shelf(card, shelf);
+    return;
+  }
+  if (target->drop_only()) {
+    m_window.announce(spoken::kHoldACardFirst);
     return;
   }
   if (target->handlers().mouse_down) {
@@ -174,6 +199,24 @@ void KeyboardFocus::act() {
     }
   }
   if (target->handlers().click && !m_window.closed()) target->handlers().click(target->index());
+}
+
+void KeyboardFocus::return_to_shelf(const Control& card, const std::vector<Control*>& shelf) {
+  if (is_stop(card)) {
+    move_to(const_cast<Control*>(&card));
+    return;
+  }
+  const auto at = std::find(shelf.begin(), shelf.end(), &card);
+  const std::size_t from = at == shelf.end() ? 0 : static_cast<std::size_t>(at - shelf.begin());
+  for (std::size_t step = 1; step < shelf.size(); ++step) {
+    Control* next = shelf[(from + step) % shelf.size()];
+    if (is_stop(*next)) {
+      move_to(next);
+      return;
+    }
+  }
+  m_chosen = false;
+  move_to(first_stop(false));
 }
 
 void KeyboardFocus::put_back() {

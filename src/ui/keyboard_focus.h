@@ -20,6 +20,9 @@ class KeyboardFocus {
 
   // The focus stops, in the order Tab visits them.
   std::vector<Control*> stops() const;
+  // Whether Tab stops on the control now. A place for a card is a stop from the start, so that the
+  // board can be explored, but a filled one only while no card is held.
+  bool is_stop(const Control& control) const;
   Control* focused() const { return m_focused; }
 
   // The focus ring shows once a key has been used, and goes again at a pointer press, so that a
@@ -41,7 +44,6 @@ class KeyboardFocus {
   void reset();
 
  private:
-  bool is_stop(const Control& control) const;
   // Focus may stay on a control that stopped acting (an answer just given), as long as it can be
   // reached at all.
   bool can_hold_focus(const Control& control) const;
@@ -50,6 +52,9 @@ class KeyboardFocus {
   void move_to(Control* control);
   void move_in_order(int step);
   void move_in_group(Key arrow);
+  // After a card is put down by key: back to it where it went home, else to the card that came
+  // after it on the shelf (`shelf`: the cards there before the drop, in order).
+  void return_to_shelf(const Control& card, const std::vector<Control*>& shelf);
 
   Window& m_window;
   Control* m_focused = nullptr;

@@ -47,8 +47,8 @@ inline PictureText drawn_words(const DrawnWords& words, NodeRole role = NodeRole
 }
 
 struct ScreenDef {
-  std::string name;     // the screen's name, e.g. "メニュー"
-  std::string caption;  // the window title
+  std::string name;                         // the screen's name, e.g. "メニュー"
+  std::string caption;                      // the window title
   int client_width = 0, client_height = 0;  // twips
   std::optional<Color> back_color;          // only the drills store one
   Picture picture = Picture::None;          // drawn at 0,0 at natural size, cut at the client edges
@@ -59,12 +59,15 @@ struct ScreenDef {
   // in reading order.
   std::vector<ReadingGroup> reading_order;
   std::vector<PictureText> picture_texts;
+  // The controls the keys' focus starts on, where the first ones to appear are not (the main
+  // menu's entries come after its credit): until one of them can be reached, and no key has moved
+  // the focus, nothing has it.
+  std::string focus_starts_on;
 };
 
 // Where a control comes in the screen's reading order: its group's place in the table, then its
 // Index or its position; controls of no listed group after them, top to bottom, left to right.
-inline std::tuple<int, int, int> reading_key(const ScreenDef& def, std::string_view name, int index,
-                                             const Rect& rect) {
+inline std::tuple<int, int, int> reading_key(const ScreenDef& def, std::string_view name, int index, const Rect& rect) {
   const int groups = static_cast<int>(def.reading_order.size());
   for (int g = 0; g < groups; ++g)
     if (def.reading_order[g].name == name)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "ui/spoken_form.h"
 #include "ui/window.h"
 
 namespace metria {
@@ -28,20 +29,25 @@ NodeRole role_of(const Control& control) {
 
 }  // namespace
 
+std::string spoken_name(const Control& control) { return spoken_form(name_of(control)); }
+
 std::vector<SemanticNode> describe(const Window& window) {
   std::vector<SemanticNode> nodes;
-  for (const PictureText& text : window.definition().picture_texts)
-    nodes.push_back({.role = text.role, .name = text.text, .rect = text.rect});
+  for (const PictureText& text : window.definition().picture_texts) {
+    const std::string name = spoken_form(text.text);
+    nodes.push_back({.role = text.role, .name = name, .rect = text.rect, .shown = name == text.text ? "" : text.text});
+  }
   const Control* focused = window.focus().focused();
   const Control* held = window.drag().by_keys() ? window.drag().source() : nullptr;
   for (const auto& c : window.controls()) {
     const Control& control = *c;
     if (!control.visible() || (control.kind() != ControlKind::Label && control.kind() != ControlKind::Image)) continue;
     const NodeRole role = role_of(control);
-    // A place that takes drops is a button only while a card is dragged, as for the keys.
-    if (role == NodeRole::Button && control.drop_only() && !window.drag().active() && &control != focused) continue;
-    const std::string name = name_of(control);
-    if (name.empty()) continue;
+    const std::string words = name_of(control);
+    if (words.empty()) continue;
+    // A control without a caption shows its words in the screen's picture.
+    const std::string name = spoken_form(words);
+    const std::string& on_screen = control.caption().empty() ? words : control.caption();
     nodes.push_back({.role = role,
                      .name = name,
                      .rect = control.rect(),
@@ -49,15 +55,17 @@ std::vector<SemanticNode> describe(const Window& window) {
                      .index = control.index(),
                      .focused = &control == focused,
                      .disabled = role == NodeRole::Button && !control.acts(),
+                     .stop = role == NodeRole::Button && window.focus().is_stop(control),
                      .held = &control == held,
-                     .state = control.state_note(),
-                     .shown = name == control.caption() ? "" : control.caption()});
+                     .state = spoken_form(control.state_note()),
+                     .shown = on_screen == name ? "" : on_screen});
   }
   // Headings and the picture's words first, then the screen's reading order.
   const ScreenDef& def = window.definition();
   const auto order_of = [&](const SemanticNode& node) {
-    return node.control.empty() || node.role == NodeRole::Heading ? std::tuple(-1, node.rect.top, node.rect.left)
-                                                                    : reading_key(def, node.control, node.index, node.rect);
+    return node.control.empty() || node.role == NodeRole::Heading
+               ? std::tuple(-1, node.rect.top, node.rect.left)
+               : reading_key(def, node.control, node.index, node.rect);
   };
   std::stable_sort(nodes.begin(), nodes.end(),
                    [&](const SemanticNode& a, const SemanticNode& b) { return order_of(a) < order_of(b); });
@@ -80,7 +88,8 @@ std::string listing(const std::vector<SemanticNode>& nodes) {
   for (const SemanticNode& node : nodes) {
     lines += std::string(role_word(node.role)) + " " + node.name;
     if (!node.state.empty()) lines += " (" + node.state + ")";
-    for (const auto& [on, word] : {std::pair{node.focused, "focused"}, {node.disabled, "disabled"}, {node.held, "held"}})
+    for (const auto& [on, word] :
+         {std::pair{node.focused, "focused"}, {node.disabled, "disabled"}, {node.held, "held"}})
       if (on) lines += std::string(" [") + word + "]";
     lines += "\n";
   }

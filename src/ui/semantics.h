@@ -10,24 +10,30 @@
 
 namespace metria {
 
+class Control;
 class Window;
 
 struct SemanticNode {
   NodeRole role = NodeRole::Text;
-  std::string name;
-  Rect rect;                  // twips
-  std::string control;        // the control's name and Index; empty for words of the picture
+  std::string name;     // in its spoken form (spoken_form.h)
+  Rect rect;            // twips
+  std::string control;  // the control's name and Index; empty for words of the picture
   int index = kNoIndex;
   bool focused = false;
-  bool disabled = false;      // a button that takes no action now
-  bool held = false;          // a card picked up by key
-  std::string state;          // the screen's word on it, e.g. "正解"
-  std::string shown;          // the text it shows on the screen, where that is not its name
+  bool disabled = false;  // a button that takes no action now
+  bool stop = false;      // a button Tab stops on now (a filled place is none while a card is held)
+  bool held = false;      // a card picked up by key
+  std::string state;      // the screen's word on it, e.g. "正解", or the card on a place
+  std::string shown;      // the text it shows on the screen, where that is not its name
   friend bool operator==(const SemanticNode&, const SemanticNode&) = default;
 };
 
 // The picture's words, then the visible controls that mean something, in reading order.
 std::vector<SemanticNode> describe(const Window& window);
+
+// A control's name, as a screen reader is given it: its caption set in its words where its
+// definition gives them, in its spoken form.
+std::string spoken_name(const Control& control);
 
 // The role as a word: "heading", "text", "status", "image", "button".
 const char* role_word(NodeRole role);

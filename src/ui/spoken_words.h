@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/spoken_form.h"
+
 namespace metria::spoken {
 
 inline const std::string kRight = "○　正解";
@@ -12,6 +14,10 @@ inline const std::string kWrong = "×　まちがい";
 inline const std::string kPassed = "合格";
 inline const std::string kFailed = "不合格";
 inline const std::string kRetry = "■再挑戦";
+// Enter on a place while no card is held.
+inline const std::string kHoldACardFirst = "先にカードを選んでください";
+// A drill's way to play by keys, said as it opens.
+inline const std::string kDrillKeys = "カードでEnterを押すと持てます。置く場所でもう一度Enterを押します";
 
 inline std::string question(std::string_view item) { return "問題　" + std::string(item); }
 
@@ -24,13 +30,14 @@ inline std::string quiz_counts(int right, int wrong, int remaining) {
 // After a wrong answer, the right ones shown in red: "正解は　メートル".
 inline std::string right_answers_are(std::string_view answers) { return "正解は　" + std::string(answers); }
 
-inline std::string held(std::string_view card) { return std::string(card) + "を持ちました。置く場所を選んでください"; }
-inline std::string put_back(std::string_view card) { return std::string(card) + "を戻しました"; }
+// A card is named as it is said on its own ("繊（せん）"), wherever it stands in a sentence.
+inline std::string held(std::string_view card) { return spoken_form(card) + "を持ちました。置く場所を選んでください"; }
+inline std::string put_back(std::string_view card) { return spoken_form(card) + "を戻しました"; }
 inline std::string placed(std::string_view card, std::string_view place) {
-  return "○　" + std::string(card) + "を" + std::string(place) + "に置きました";
+  return "○　" + spoken_form(card) + "を" + std::string(place) + "に置きました";
 }
 inline std::string not_its_place(std::string_view card, std::string_view place) {
-  return "×　" + std::string(card) + "は" + std::string(place) + "ではありません";
+  return "×　" + spoken_form(card) + "は" + std::string(place) + "ではありません";
 }
 inline std::string drill_score(std::string_view percent) { return "正解 " + std::string(percent) + " ％"; }
 

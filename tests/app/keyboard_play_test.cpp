@@ -2,6 +2,8 @@
 // games played by key that end exactly as the same games played with the mouse.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -49,13 +51,11 @@ TEST_P(NewWindowFocus, StartsOnTheFirstStopThatStaysOnTheScreen) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, NewWindowFocus,
-                         ::testing::Values(FirstFocus{ScreenId::Menu, 1000, "Label2(-1)"},
-                                           FirstFocus{ScreenId::Menu, 4200, "Label1(0)"},
-                                           FirstFocus{ScreenId::NumberMenu, 4000, "Label3(0)"},
-                                           FirstFocus{ScreenId::QuizSi, 1000, "none"},
-                                           FirstFocus{ScreenId::QuizSi, 3500, "Label1(0)"},
-                                           FirstFocus{ScreenId::DrillSi, 0, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Screens, NewWindowFocus,
+    ::testing::Values(FirstFocus{ScreenId::Menu, 1000, "none"}, FirstFocus{ScreenId::Menu, 4200, "Label1(0)"},
+                      FirstFocus{ScreenId::NumberMenu, 4000, "Label3(0)"}, FirstFocus{ScreenId::QuizSi, 1000, "none"},
+                      FirstFocus{ScreenId::QuizSi, 3500, "Label1(0)"}, FirstFocus{ScreenId::DrillSi, 0, ""}));
 
 TEST(KeyboardFocus, TheRingShowsOnlyAfterAKeyAndGoesAtAPointerPress) {
   Harness h;
@@ -104,8 +104,8 @@ TEST(KeyboardFocus, ArrowsOnTheMenuKeepToTheRowOrTheColumn) {
   Harness h;
   h.advance(4200);
   const std::vector<std::pair<Key, std::string>> moves{
-      {Key::Tab, "Label1(0)"}, {Key::Right, "Label1(1)"}, {Key::Right, "Label1(2)"}, {Key::Down, "Label1(5)"},
-      {Key::Left, "Label1(4)"}, {Key::Left, "Label1(3)"}, {Key::Up, "Label1(0)"}, {Key::Left, "Label1(0)"}};
+      {Key::Tab, "Label1(0)"},  {Key::Right, "Label1(1)"}, {Key::Right, "Label1(2)"}, {Key::Down, "Label1(5)"},
+      {Key::Left, "Label1(4)"}, {Key::Left, "Label1(3)"},  {Key::Up, "Label1(0)"},    {Key::Left, "Label1(0)"}};
   for (const auto& [key, expected] : moves) {
     h.key(key);
     EXPECT_EQ(focus_name(h), expected);
@@ -229,6 +229,84 @@ TEST(KeyboardPlay, AWholeDrillByKeyPicksUpPutsBackAndPlacesEveryCard) {
   EXPECT_EQ(focus_name(h), "Label7(-1)") << "■再挑戦 is the one stop left but the menu spot";
   h.key(Key::Enter);
   EXPECT_EQ(drill.TryCount, 0);
+}
+
+// Presses for a perfect drill by ear: each card picked up where the focus lands on the shelf, then
+// the focus moved to its place by Tab alone, or by the arrows over the board's grid.
+int presses_for_a_perfect_drill(Harness& h, bool arrows) {
+  auto& drill = h.screen<DrillScreen>(h.screen_id());
+  int presses = 0;
+  const auto press = [&](Key key) {
+    ++presses;
+    h.key(key);
+  };
+  for (int placed = 0; placed < drill.NameCount; ++placed) {
+    const Control* card = h.focused();
+    if (!card || card->name() != "Label2") {
+      ADD_FAILURE() << "after a drop the focus is on " << focus_name(h) << ", not on a card on the shelf";
+      return presses;
+    }
+    const int k = card->index();
+    press(Key::Enter);
+    const Control& place = h.control("Label1", k);
+    for (int guard = 0; h.focused() != &place && guard < 100; ++guard) {
+      const Point from = h.focused()->rect().centre(), to = place.rect().centre();
+      if (!arrows)
+        press(Key::Tab);
+      else if (std::abs(to.x - from.x) > place.rect().width / 2)
+        press(to.x > from.x ? Key::Right : Key::Left);
+      else
+        press(to.y > from.y ? Key::Down : Key::Up);
+    }
+    press(Key::Enter);
+    if (drill.Solved[k] != 1) {
+      ADD_FAILURE() << "card " << k << " was not placed";
+      return presses;
+    }
+  }
+  return presses;
+}
+
+TEST(DrillByEar, APerfectDrillTakesFewPressesAndTheFocusGoesWhereTheCardIsWanted) {
+  Harness by_tab({.first_screen = ScreenId::DrillSi});
+  const int tab_presses = presses_for_a_perfect_drill(by_tab, false);
+  EXPECT_LE(tab_presses, 150);
+  Harness by_arrows({.first_screen = ScreenId::DrillSi});
+  const int arrow_presses = presses_for_a_perfect_drill(by_arrows, true);
+  EXPECT_LT(arrow_presses, tab_presses);
+  std::printf("a perfect 数_SI by ear: %d presses with Tab and Enter, %d with the arrows\n", tab_presses,
+              arrow_presses);
+}
+
+TEST(DrillByEar, AFilledPlaceNamesItsCardAndIsSkippedWhileACardIsHeld) {
+  Harness h({.first_screen = ScreenId::DrillSi});
+  h.drag("Label2", 1, "Label1", 1);
+  const auto place_1 = [&] {
+    for (const SemanticNode& node : h.host().nodes)
+      if (node.control == "Label1" && node.index == 1) return node;
+    return SemanticNode{};
+  };
+  EXPECT_EQ(place_1().name + "、" + place_1().state, "１０の２１乗、" + h.caption("Label2", 1));
+  EXPECT_TRUE(place_1().stop) << "the board can be explored while no card is held";
+  tab_to(h, "Label2", 2);
+  h.key(Key::Enter);
+  EXPECT_EQ(focus_name(h), "Label1(0)") << "the first free place";
+  EXPECT_FALSE(place_1().stop);
+  h.key(Key::Tab);
+  EXPECT_EQ(focus_name(h), "Label1(2)") << "Tab passes the filled place";
+}
+
+TEST(DrillByEar, ASecondCardWhileOneIsHeldSendsTheFirstHomeAndPicksUpTheSecond) {
+  Harness h({.first_screen = ScreenId::DrillSi});
+  tab_to(h, "Label2", 3);
+  h.key(Key::Enter);
+  h.host().announcements.clear();
+  tab_to(h, "Label2", 4);
+  h.key(Key::Enter);
+  EXPECT_EQ(h.window().drag().source(), &h.control("Label2", 4));
+  EXPECT_EQ(h.host().announcements,
+            (std::vector<std::string>{h.caption("Label2", 3) + "を戻しました",
+                                      h.caption("Label2", 4) + "を持ちました。置く場所を選んでください"}));
 }
 
 }  // namespace

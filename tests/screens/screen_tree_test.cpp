@@ -2,8 +2,8 @@
 // settled moment, and the words announced as a quiz and a drill are played.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +11,7 @@
 #include "harness/game_play.h"
 #include "harness/headless.h"
 #include "screens/listing.h"
+#include "ui/spoken_form.h"
 
 namespace metria::testing {
 namespace {
@@ -66,80 +67,53 @@ TEST_P(ScreenTree, ListsWhatTheScreenShowsInReadingOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScreenTree,
     ::testing::Values(
-        TreeCase{"Menu", ScreenId::Menu, 4200,
-                 {"heading メトリア",
-                  "button 科学の単位 [focused]",
-                  "button 物の数え方",
-                  "button 通貨の単位",
-                  "… 3 more Label1",
-                  "button かめ：作ったひと"}},
-        TreeCase{"NumberMenu", ScreenId::NumberMenu, 4000,
-                 {"heading 数の接頭語[日本]",
-                  "button ■メニュー",
-                  "image 歩くかめ",
-                  "button １より大 [focused]",
-                  "button １より小",
-                  "text どちらにしますか"}},
-        TreeCase{"QuizSi", ScreenId::QuizSi, 3500,
-                 {"heading 科学の単位",
-                  "text 問題　ヘクタ－ル［ｈａ］",
-                  "text これは何の単位かな",
-                  "button 長　さ [focused]",
-                  "button エネルギ",
-                  "button 面　積",
-                  "… 13 more Label1",
-                  "text 残り",
-                  "status 75",
-                  "button ■メニュー"}},
-        TreeCase{"QuizCounters", ScreenId::QuizCounters, 3500,
-                 {"heading 物の数え方",
-                  "text 問題　掛け軸",
-                  "text これはどう数えるの？",
-                  "button 一足 [focused]",
-                  "button 一軒",
-                  "button 一帖",
-                  "… 57 more Label1",
-                  "text 残り",
-                  "status 63",
-                  "button ■メニュー"}},
-        TreeCase{"QuizCurrencies", ScreenId::QuizCurrencies, 3500,
-                 {"heading 通貨の単位",
-                  "text 問題　ブ　ラ　ジ　ル",
-                  "text この国の通貨は何？",
-                  "button アフガニ [focused]",
-                  "button 元",
-                  "button リーブル",
-                  "… 33 more Label1",
-                  "text 残り",
-                  "status 45",
-                  "button ■メニュー"}},
-        TreeCase{"DrillSi", ScreenId::DrillSi, 0,
-                 {"heading 数の接頭語",
-                  "text 接頭語を数にドラッグして下さい",
-                  "text １０の○○乗",
-                  "button テラ  　[Ｔ] [focused]",
-                  "button ヘクト  [ｈ]",
-                  "button デシ　  [ｄ]",
-                  "… 17 more Label2",
-                  "button ■メニュー"}},
-        TreeCase{"DrillLarge", ScreenId::DrillLarge, 0,
-                 {"heading 数の接頭語",
-                  "text 接頭語を数にドラッグして下さい",
-                  "text １０の○○乗",
-                  "button 恒河沙 [focused]",
-                  "button 澗（かん）",
-                  "button 穣（じょう）",
-                  "… 17 more Label2",
-                  "button ■メニュー"}},
-        TreeCase{"DrillSmall", ScreenId::DrillSmall, 0,
-                 {"heading 数の接頭語",
-                  "text 接頭語を数にドラッグして下さい",
-                  "text １０の○○乗",
-                  "button 忽 [focused]",
-                  "button 塵",
-                  "button 漠",
-                  "… 19 more Label2",
-                  "button ■メニュー"}}),
+        TreeCase{"Menu",
+                 ScreenId::Menu,
+                 4200,
+                 {"heading メトリア", "button 科学の単位 [focused]", "button 物の数え方", "button 通貨の単位",
+                  "… 3 more Label1", "button かめ：作ったひと"}},
+        TreeCase{"NumberMenu",
+                 ScreenId::NumberMenu,
+                 4000,
+                 {"heading 数の接頭語[日本]", "button メニュー", "image 歩くかめ", "button １より大 [focused]",
+                  "button １より小", "text どちらにしますか"}},
+        TreeCase{
+            "QuizSi",
+            ScreenId::QuizSi,
+            3500,
+            {"heading 科学の単位", "text 問題　ヘクタール［ｈａ］", "text これは何の単位かな", "button 長さ [focused]",
+             "button エネルギ", "button 面積", "… 13 more Label1", "text 残り", "status 75", "button メニュー"}},
+        TreeCase{"QuizCounters",
+                 ScreenId::QuizCounters,
+                 3500,
+                 {"heading 物の数え方", "text 問題　掛け軸", "text これはどう数えるの？", "button 一足 [focused]",
+                  "button 一軒", "button 一帖", "… 57 more Label1", "text 残り", "status 63", "button メニュー"}},
+        TreeCase{"QuizCurrencies",
+                 ScreenId::QuizCurrencies,
+                 3500,
+                 {"heading 通貨の単位", "text 問題　ブラジル", "text この国の通貨は何？", "button アフガニ [focused]",
+                  "button 元", "button リーブル", "… 33 more Label1", "text 残り", "status 45", "button メニュー"}},
+        TreeCase{"DrillSi",
+                 ScreenId::DrillSi,
+                 0,
+                 {"heading 数の接頭語", "text 接頭語を数にドラッグして下さい", "text １０の○○乗",
+                  "button テラ  　[Ｔ] [focused]", "button ヘクト  [ｈ]", "button デシ　  [ｄ]", "… 17 more Label2",
+                  "button １０の２４乗", "button １０の２１乗", "button １０の１８乗", "… 17 more Label1",
+                  "button メニュー"}},
+        TreeCase{"DrillLarge",
+                 ScreenId::DrillLarge,
+                 0,
+                 {"heading 数の接頭語", "text 接頭語を数にドラッグして下さい", "text １０の○○乗",
+                  "button 恒河沙（ごうがしゃ） [focused]", "button 澗（かん）", "button 穣（じょう）",
+                  "… 17 more Label2", "button １０の６８乗", "button １０の６４乗", "button １０の６０乗",
+                  "… 17 more Label1", "button メニュー"}},
+        TreeCase{"DrillSmall",
+                 ScreenId::DrillSmall,
+                 0,
+                 {"heading 数の接頭語", "text 接頭語を数にドラッグして下さい", "text １０の○○乗",
+                  "button 忽（こつ） [focused]", "button 塵（じん）", "button 漠（ばく）", "… 19 more Label2",
+                  "button １０のマイナス１乗", "button １０のマイナス２乗", "button １０のマイナス３乗",
+                  "… 19 more Label1", "button メニュー"}}),
     [](const ::testing::TestParamInfo<TreeCase>& param) { return std::string(param.param.label); });
 
 // The words since the last look.
@@ -150,20 +124,21 @@ TEST(Announcements, AQuizSaysTheTitleTheQuestionTheMarkTheRightAnswerAndTheResul
   auto& quiz = h.screen<QuizScreen>(ScreenId::QuizCurrencies);
   EXPECT_EQ(said(h), (std::vector<std::string>{"通貨の単位"}));
   h.advance(3500);
-  EXPECT_EQ(said(h), (std::vector<std::string>{"問題　" + quiz.ItemText[quiz.CurrentItem]}));
+  EXPECT_EQ(said(h), (std::vector<std::string>{spoken_form("問題　" + quiz.ItemText[quiz.CurrentItem])}));
   h.click("Label1", right_answer(quiz));
-  EXPECT_EQ(said(h), (std::vector<std::string>{"○　正解。正解 1、まちがい 0、残り 44"}));
+  EXPECT_EQ(said(h), (std::vector<std::string>{"まる、正解。正解 1、まちがい 0、残り 44"}));
   h.advance(4500);
   ASSERT_EQ(quiz.AnswerOpen, 1);
   said(h);
   const std::string right = h.caption("Label1", right_answer(quiz));
   h.click("Label1", wrong_answer(quiz));
-  EXPECT_EQ(said(h), (std::vector<std::string>{"×　まちがい。正解は　" + right + "。正解 1、まちがい 1、残り 43"}));
+  EXPECT_EQ(said(h), (std::vector<std::string>{"ばつ、まちがい。正解は　" + spoken_form(right) +
+                                               "。正解 1、まちがい 1、残り 43"}));
   EXPECT_EQ(h.control("Label1", right_answer(quiz)).state_note(), "正解") << "red is not the only sign";
   h.advance(1500);
   EXPECT_EQ(h.control("Label1", right_answer(quiz)).state_note(), "");
   play_quiz(h, [](const QuizScreen&) { return false; });
-  EXPECT_EQ(said(h).back(), "合格　金メダル。■再挑戦");
+  EXPECT_EQ(said(h).back(), "合格　金メダル。再挑戦");
 }
 
 TEST(Announcements, ADrillByKeySaysWhatIsHeldWhereItWentAndTheScore) {
@@ -172,7 +147,9 @@ TEST(Announcements, ADrillByKeySaysWhatIsHeldWhereItWentAndTheScore) {
   h.key(Key::Tab);
   h.key(Key::Enter);
   const Control& card = *h.window().drag().source();
-  EXPECT_EQ(said(h), (std::vector<std::string>{card.caption() + "を持ちました。置く場所を選んでください"}));
+  EXPECT_EQ(said(h),
+            (std::vector<std::string>{card.caption(), card.caption() + "を持ちました。置く場所を選んでください"}))
+      << "the first key says where the focus is";
   const std::vector<std::string> held = tree(h);
   EXPECT_NE(std::find(held.begin(), held.end(), "button " + card.caption() + " [held]"), held.end());
   EXPECT_NE(std::find(held.begin(), held.end(), "button １０の２４乗 [focused]"), held.end())
@@ -184,9 +161,11 @@ TEST(Announcements, ADrillByKeySaysWhatIsHeldWhereItWentAndTheScore) {
   h.key(Key::Enter);
   said(h);
   h.drag("Label2", 0, "Label1", 0);
-  EXPECT_EQ(said(h), (std::vector<std::string>{"○　" + h.caption("Label2", 0) + "を１０の２４乗に置きました。正解 50 ％"}));
+  EXPECT_EQ(said(h),
+            (std::vector<std::string>{"まる、" + h.caption("Label2", 0) + "を１０の２４乗に置きました。正解 50 ％"}));
   h.drag("Label2", 1, "Label1", 19);
-  EXPECT_EQ(said(h), (std::vector<std::string>{"×　" + h.caption("Label2", 1) + "は１０の－２４乗ではありません。正解 33 ％"}));
+  EXPECT_EQ(said(h), (std::vector<std::string>{"ばつ、" + h.caption("Label2", 1) +
+                                               "は１０のマイナス２４乗ではありません。正解 33 ％"}));
 }
 
 }  // namespace

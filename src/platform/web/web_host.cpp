@@ -101,7 +101,7 @@ void WebHost::send_nodes() {
             ",\"x\":" + std::to_string(box.x) + ",\"y\":" + std::to_string(box.y) + ",\"w\":" +
             std::to_string(box.w) + ",\"h\":" + std::to_string(box.h) +
             ",\"focused\":" + (node.focused ? "true" : "false") + ",\"disabled\":" +
-            (node.disabled ? "true" : "false") + ",\"held\":" + (node.held ? "true" : "false") +
+            (node.disabled ? "true" : "false") + ",\"stop\":" + (node.stop ? "true" : "false") + ",\"held\":" + (node.held ? "true" : "false") +
             ",\"state\":" + quoted(node.state) + ",\"shown\":" + quoted(node.shown) + "}";
   }
   metria_publish_nodes((json + "]").c_str());

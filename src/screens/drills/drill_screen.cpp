@@ -86,6 +86,7 @@ void DrillScreen::Form_Load() {
   // Draw until every card has been taken once; a draw of a card already taken is simply repeated.
   while (TakenCount < NameCount) PickName();
   LayoutNames();
+  Announce(spoken::kDrillKeys);
 }
 
 void DrillScreen::PickName() {
@@ -168,6 +169,8 @@ void DrillScreen::CardActs(int Index, bool acts) {
   control("Label2", Index).set_acts(acts);
   control("Label2", Index).set_state_note(acts ? "" : "正解");
   control("Label1", Index).set_acts(acts);
+  // A filled place says which card lies on it.
+  control("Label1", Index).set_state_note(acts ? "" : control("Label2", Index).caption());
 }
 
 void DrillScreen::SendCardHome() {
@@ -192,7 +195,8 @@ void DrillScreen::Timer1_Timer() {
 void DrillScreen::ShowResult() {
   control("Label2", HoverIndex).set_back_color(kCardNormal);
   const int score = whole_percent(RightCount, TryCount);
-  const auto grade = std::find_if(kGrades.begin(), kGrades.end(), [score](const Grade& g) { return score >= g.lowest_score; });
+  const auto grade =
+      std::find_if(kGrades.begin(), kGrades.end(), [score](const Grade& g) { return score >= g.lowest_score; });
   if (grade != kGrades.end()) {
     control("Label4").set_visible(true);
     control(grade->medal).set_visible(true);
@@ -210,8 +214,8 @@ void DrillScreen::Label6_Click() { GoTo(ScreenId::Menu); }
 
 // A new game says so, as a new window does.
 void DrillScreen::Label7_Click() {
-  Form_Load();
   Announce(m_definition.caption);
+  Form_Load();
 }
 
 }  // namespace metria

@@ -64,7 +64,8 @@ class DrillScreen final : public HoverScreen {
  private:
   // A card on its own place keeps its colour.
   bool NeverHighlighted(int Index) const override { return Solved[Index] == 1; }
-  // A card and its place take no more drags and drops once the card lies there (Solved).
+  // A card and its place take no more drags and drops once the card lies there (Solved); the
+  // place then says which card fills it.
   void CardActs(int Index, bool acts);
   // Puts the dragged card back in its shelf slot in the normal colour.
   void SendCardHome();

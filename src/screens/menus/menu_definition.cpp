@@ -77,6 +77,9 @@ ScreenDef build() {
           },
       // The entries first, in their order; the credit hot spot above them comes last.
       .reading_order = {{"Label1", true}},
+      // The credit is there from the start, the entries only once the turtle has walked: the focus
+      // waits for them rather than landing on the credit and moving on.
+      .focus_starts_on = "Label1",
   };
 }
 

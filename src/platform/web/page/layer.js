@@ -13,7 +13,7 @@ const MetriaLayer = (() => {
   // contrast, their elements show the words themselves (style.css, .strong).
   const LOW_CONTRAST = [
     (node) => node.role === 'text' && node.id === 'Label2:-1',  // a quiz's item, white on red
-    (node) => node.role === 'button' && node.name === '■メニュー',  // the menu spot in the pictures
+    (node) => node.role === 'button' && node.shown === '■メニュー',  // the menu spot in the pictures
     (node) => node.role === 'text' && node.name === '接頭語を数にドラッグして下さい',
   ];
 
@@ -98,6 +98,8 @@ const MetriaLayer = (() => {
     element.style.setProperty('--w', node.w);
     element.style.setProperty('--chars', Math.max(1, [...shown].length));
     if (node.role !== 'button') return;
+    // Tab visits the program's stops only: a filled place is passed while a card is held.
+    if (element.tabIndex !== (node.stop ? 0 : -1)) element.tabIndex = node.stop ? 0 : -1;
     setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
     setAttribute(element, 'aria-describedby', node.held ? 'held-note' : null);
     setAttribute(element, 'data-state', node.state || null);

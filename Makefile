@@ -9,7 +9,8 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config \
            libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev libasound2-dev \
            fonts-ipafont-mincho fonts-ipafont-gothic
-TEST_PACKAGES = libgtest-dev libbenchmark-dev
+# MeCab with the dictionary Japanese speech synthesis reads with: every spoken name must have a reading.
+TEST_PACKAGES = libgtest-dev libbenchmark-dev mecab mecab-naist-jdic
 # A PulseAudio server of the benchmarks' own, with a null sink, for the sound output's figures.
 BENCH_PACKAGES = pulseaudio
 E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils python3 bc openbox
@@ -31,8 +32,10 @@ WEB_SERVE_PACKAGES = nginx libnginx-mod-http-brotli-static
 WEB_SITE_PACKAGES = $(WEB_SERVE_PACKAGES) apache2 openssl
 WEB_LOAD_PACKAGES = nghttp2-client
 WEB_PORT ?= 8000
-# The three engines of the browser suite, a display for WebKit and a sound server with no device.
-WEB_TEST_PACKAGES = chromium firefox-esr webkit2gtk-driver xvfb pulseaudio
+# The three engines of the browser suite, a display for WebKit and a sound server with no device;
+# with them Orca, the screen reader, heard through the accessibility bus with a silent voice.
+WEB_TEST_PACKAGES = chromium firefox-esr webkit2gtk-driver xvfb pulseaudio \
+                    orca speech-dispatcher at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox xdotool locales
 WEB_ENGINES ?= chromium firefox webkit
 # Every browser test file but the one that compares the engines, which drives all three itself.
 WEB_TESTS = $(filter-out layout.test.js,$(notdir $(wildcard tests/web/*.test.js)))

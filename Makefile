@@ -35,7 +35,8 @@ WEB_PORT ?= 8000
 # The three engines of the browser suite, a display for WebKit and a sound server with no device;
 # with them Orca, the screen reader, heard through the accessibility bus with a silent voice.
 WEB_TEST_PACKAGES = chromium firefox-esr webkit2gtk-driver xvfb pulseaudio \
-                    orca speech-dispatcher at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox xdotool locales
+                    orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core dbus-bin python3-pyatspi \
+                    gir1.2-atspi-2.0 openbox xdotool locales
 WEB_ENGINES ?= chromium firefox webkit
 # Every browser test file but the one that compares the engines, which drives all three itself.
 WEB_TESTS = $(filter-out layout.test.js,$(notdir $(wildcard tests/web/*.test.js)))

@@ -45,7 +45,10 @@ std::vector<SemanticNode> describe(const Window& window) {
     const NodeRole role = role_of(control);
     const std::string words = name_of(control);
     if (words.empty()) continue;
-    // A control without a caption shows its words in the screen's picture.
+    // A control without a caption shows its words in the screen's picture. A button that takes no
+    // action now says so where the focus is on it, and where the screen marks why (a solved card, a
+    // filled place): a quiz's answers waiting together for the next question would otherwise each
+    // change at once, a flood in which a screen reader drops what is said.
     const std::string name = spoken_form(words);
     const std::string& on_screen = control.caption().empty() ? words : control.caption();
     nodes.push_back({.role = role,
@@ -54,7 +57,8 @@ std::vector<SemanticNode> describe(const Window& window) {
                      .control = control.name(),
                      .index = control.index(),
                      .focused = &control == focused,
-                     .disabled = role == NodeRole::Button && !control.acts(),
+                     .disabled = role == NodeRole::Button && !control.acts() &&
+                                 (&control == focused || !control.state_note().empty()),
                      .stop = role == NodeRole::Button && window.focus().is_stop(control),
                      .held = &control == held,
                      .state = spoken_form(control.state_note()),

@@ -48,8 +48,8 @@ async function keyTo(page, log, name, key = 'Tab') {
 
 // The live region's sentences as it holds them now.
 const region = (page) => page.$eval('#announcer', (e) => [...e.children].map((p) => p.textContent));
-const RIGHT = /^○　正解。正解 1、まちがい 0、残り 74$/;
-const WRONG = /^×　まちがい。正解は　[^。]+。正解 0、まちがい 1、残り 74$/;
+const RIGHT = /^まる、正解。正解 1、まちがい 0、残り 74$/;
+const WRONG = /^ばつ、まちがい。正解は　[^。]+。正解 0、まちがい 1、残り 74$/;
 
 async function menuReady(page) {
   await w.waitTitle(page, 'メニュー');
@@ -65,14 +65,14 @@ async function answer(page, log, name) {
   const from = await w.saidCount(page);
   await w.hold(page);
   await log.press('Enter');
-  return w.waitSaid(page, /^[○×]　/, from);
+  return w.waitSaid(page, /^(まる|ばつ)、/, from);
 }
 
 // The SI prefixes and their powers of ten: the place of each card of 接頭語（ＳＩ）.
 const POWERS = { ヨタ: 24, ゼタ: 21, エクサ: 18, ペタ: 15, テラ: 12, ギガ: 9, メガ: 6, キロ: 3, ヘクト: 2, デカ: 1,
                  デシ: -1, センチ: -2, ミリ: -3, マイクロ: -6, ナノ: -9, ピコ: -12, フェムト: -15, アト: -18,
                  ゼプト: -21, ヨクト: -24 };
-const wide = (text) => text.replace(/[0-9]/g, (d) => String.fromCharCode(d.charCodeAt(0) + 0xfee0)).replace('-', '－');
+const wide = (text) => text.replace(/[0-9]/g, (d) => String.fromCharCode(d.charCodeAt(0) + 0xfee0)).replace('-', 'マイナス');
 const placeOf = (card) => `１０の${wide(String(POWERS[card.match(/^[^ 　[]+/)[0]]))}乗`;
 
 // 接頭語（ＳＩ） played to the end with the keys: each card picked up and put on its place, after
@@ -81,7 +81,7 @@ async function playDrill(page, log) {
   let tries = 0;
   for (;;) {
     const card = await page.evaluate(() => [...document.querySelectorAll('#layer button:not([aria-disabled])')]
-      .map((b) => b.querySelector('.said').textContent).find((n) => !n.startsWith('■')));
+      .map((b) => b.querySelector('.said').textContent).find((n) => n !== 'メニュー' && !n.startsWith('１０の')));
     if (!card) return tries;
     const places = tries === 0 ? ['１０の２乗', placeOf(card)].filter((p, i, all) => all.indexOf(p) === i) : [placeOf(card)];
     for (const place of places) {
@@ -91,9 +91,9 @@ async function playDrill(page, log) {
       await w.waitSaid(page, /を持ちました/, from);
       await keyTo(page, log, place);
       await log.press('Enter');
-      const said = await w.waitSaid(page, /^[○×]　/, from);
+      const said = await w.waitSaid(page, /^(まる|ばつ)、/, from);
       tries++;
-      assert.equal(said.startsWith('○'), place === placeOf(card), said);
+      assert.equal(said.startsWith('まる'), place === placeOf(card), said);
     }
   }
 }
@@ -116,13 +116,13 @@ w.test('the keys alone: every screen, a quiz answered right and wrong, a drill t
   await w.waitTitle(page, 'ＳＩ単位');
   const first = await answer(page, log);
   assert.deepEqual(await region(page), [first], 'the answer is the region\'s one sentence');
-  assert.match(first, first.startsWith('×') ? WRONG : RIGHT);
+  assert.match(first, first.startsWith('ばつ') ? WRONG : RIGHT);
   const rightAnswer = /正解は　([^。、]+)/.exec(first);
   if (rightAnswer) {
     await w.waitButton(page, `${rightAnswer[1]}、正解`, 3000);  // the right answer says so after a wrong one
   }
   await w.release(page);
-  await keyTo(page, log, '■メニュー');
+  await keyTo(page, log, 'メニュー');
   await log.press('Enter');
   await menuReady(page);
 
@@ -132,7 +132,7 @@ w.test('the keys alone: every screen, a quiz answered right and wrong, a drill t
     await log.press('Enter');
     await w.waitTitle(page, title);
     await w.waitSaid(page, /^問題　/, await w.saidCount(page) - 1);
-    await keyTo(page, log, '■メニュー');
+    await keyTo(page, log, 'メニュー');
     await log.press('Enter');
     await menuReady(page);
   }
@@ -154,12 +154,12 @@ w.test('the keys alone: every screen, a quiz answered right and wrong, a drill t
   assert.deepEqual(placeNames.sort(), Object.keys(POWERS).map(placeOf).sort());
   assert.equal(await playDrill(page, log), 21, 'twenty cards placed, one wrong try');
   const result = await w.waitSaid(page, /^(合格|不合格)/, from);
-  assert.equal(result, '合格　金メダル。■再挑戦', '95 ％ earns gold');
+  assert.equal(result, '合格　金メダル。再挑戦', '95 ％ earns gold');
   assert.deepEqual(await region(page), [result]);
-  await keyTo(page, log, '■再挑戦');
+  await keyTo(page, log, '再挑戦');
   await log.press('Enter');
   await page.waitForFunction(() => document.querySelectorAll('#layer button:not([aria-disabled])').length > 20);
-  await keyTo(page, log, '■メニュー');
+  await keyTo(page, log, 'メニュー');
   await log.press('Enter');
   await menuReady(page);
 
@@ -172,7 +172,7 @@ w.test('the keys alone: every screen, a quiz answered right and wrong, a drill t
     await keyTo(page, log, choice, 'ArrowRight');
     await log.press('Enter');
     await w.waitTitle(page, choice === '１より大' ? '接頭語（日本・大）' : '接頭語（日本・小）');
-    await keyTo(page, log, '■メニュー');
+    await keyTo(page, log, 'メニュー');
     await log.press('Enter');
     await menuReady(page);
   }
@@ -189,9 +189,9 @@ w.test('the keys alone: every screen, a quiz answered right and wrong, a drill t
   await w.waitTitle(page, 'ＳＩ単位');
   const second = await answer(page, log, rightAnswer ? rightAnswer[1] : 'エネルギ');
   assert.deepEqual(await region(page), [second]);
-  assert.match(second, second.startsWith('×') ? WRONG : RIGHT);
+  assert.match(second, second.startsWith('ばつ') ? WRONG : RIGHT);
   await w.release(page);
-  assert.deepEqual([first[0], second[0]].sort(), ['×', '○'], 'one answer right and one wrong');
+  assert.deepEqual([first.slice(0, 2), second.slice(0, 2)].sort(), ['ばつ', 'まる'], 'one answer right and one wrong');
 
   const lines = await log.write();
   assert.ok(lines.length > 40);

@@ -50,7 +50,7 @@ async function layoutIn(engine) {
     }
     await w.waitTitle(page, title);
     screens[title] = await textsOf(page, ready);
-    await w.pressButton(page, '■メニュー');
+    await w.pressButton(page, 'メニュー');
     await w.waitTitle(page, 'メニュー');
     await w.waitFrame(page, MENU_READY, 15000);
   }

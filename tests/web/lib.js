@@ -251,7 +251,7 @@ function textAt(frame, x, y) {
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-// A setup for open(): keeps every sentence the live region is given in window.said, in order, and
+// A setup for open(): keeps every sentence said without the focus moving in window.said, in order, and
 // counts the pointer events that reach the page in window.pointer_events.
 function keepSaid(page) {
   return page.evaluateOnNewDocument(() => {
@@ -260,10 +260,12 @@ function keepSaid(page) {
     for (const type of ['pointerdown', 'pointerup', 'pointermove', 'click']) {
       addEventListener(type, (event) => { if (type !== 'click' || event.detail > 0) window.pointer_events++; }, true);
     }
+    // What is said as the focus enters the window is the layer's name; the rest, the live region.
     addEventListener('DOMContentLoaded', () => {
-      new MutationObserver((changes) => {
+      const observer = new MutationObserver((changes) => {
         for (const change of changes) for (const added of change.addedNodes) window.said.push(added.textContent);
-      }).observe(document.getElementById('announcer'), { childList: true });
+      });
+      for (const id of ['layer-name', 'announcer']) observer.observe(document.getElementById(id), { childList: true });
     });
   });
 }

@@ -77,6 +77,8 @@ void MenuScreen::Label2_Click() {
   control("Image4").set_visible(true);
   Play("MediaPlayer3");
   control("Timer5").set_interval(kCreditMs);
+  // The picture appears where the focus is not: it is said.
+  Announce(control("Image4").text_alternative());
 }
 
 void MenuScreen::Timer5_Timer() {

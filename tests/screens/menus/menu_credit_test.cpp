@@ -20,6 +20,7 @@ TEST(MainMenuCredit, TheHotSpotWorksFromTheFirstMomentForSevenSeconds) {
   h.click("Label2");
   EXPECT_TRUE(h.visible("Image4"));
   EXPECT_EQ(h.sound().played(), std::vector<std::string>{"zunomi"});
+  EXPECT_EQ(h.host().announcements.back(), "作ったひと　海野 ひかる") << "a screen reader hears it appear";
   h.advance(6999);
   EXPECT_TRUE(h.visible("Image4"));
   h.advance(1);

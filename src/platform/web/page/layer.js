@@ -2,6 +2,12 @@
 // keyboard: one element per node the program publishes, placed over its control, and a live region
 // for what the program announces. The layer is transparent and takes no pointer: what a mouse, a
 // finger or a pen does still reaches the canvas, and the program draws its own focus ring.
+//
+// The layer is a toolbar: inside one a screen reader passes the arrows, Enter, Space and Escape on
+// to the page (Orca's focus mode) instead of reading the line they would move to. Its name is the
+// screen as a sentence, said as the focus enters it: the title, the words before the first button
+// (a quiz's question and instruction), and what the program says as the window opens; then the
+// focused button.
 'use strict';
 
 const MetriaLayer = (() => {
@@ -18,12 +24,18 @@ const MetriaLayer = (() => {
   ];
 
   let layer = null;
+  let layerName = null;
   let region = null;
+  let title = null;  // the window's title in its title bar
   let program = null;  // { focus(name, index), activate(name, index), key(code, shift), keysUnused() }
   const elements = new Map();  // key of a node -> its element
   let focusedKey = null;  // the node the program has focused, as last published
   let placingFocus = false;
   let freshAnnouncement = true;
+  let arriving = false;  // the focus has just entered the layer: what is said now goes into its name
+  let opening = false;  // a new window is shown, and its nodes are not yet published
+  let titleFocused = null;  // the title the focus has just been given to: the live region need not say it
+  let nameParts = [];  // the layer's name, sentence by sentence
 
   // Nodes without a control are the picture's words: they are told apart by their place in the list.
   const keysOf = (nodes) => {
@@ -35,10 +47,12 @@ const MetriaLayer = (() => {
     return [key.slice(0, colon), Number(key.slice(colon + 1))];
   };
 
-  // The game has the page's focus when an element of the layer has it, or nothing has.
+  // The game has the page's focus when an element of the layer or the window's title has it, or
+  // nothing shown has (the start button just hidden keeps it in some browsers).
   function gameHasFocus() {
     const active = document.activeElement;
-    return !active || active === document.body || layer.contains(active);
+    return !active || active === document.body || active === title || layer.contains(active) ||
+           active.closest('[hidden]') !== null;
   }
 
   function placeFocus(element) {
@@ -105,6 +119,24 @@ const MetriaLayer = (() => {
     setAttribute(element, 'data-state', node.state || null);
   }
 
+  // The title and the words before the first button; the title not again where the focus is on it or
+  // the live region has just said it (a quiz's answers come seconds after its window).
+  function summaryOf(nodes, caption) {
+    const first = nodes.findIndex((node) => node.role === 'button');
+    const words = nodes.slice(0, first < 0 ? nodes.length : first).filter((node) => node.role === 'text');
+    const saidAlready = document.activeElement === title ||
+                        [...region.children].some((sentence) => sentence.textContent === caption);
+    return [...(saidAlready ? [] : [caption]), ...words.map((node) => node.name)];
+  }
+
+  // The name's sentences, one element each in the hidden element that names the layer; each ends in
+  // "。" where it has no mark of its own, so that a voice pauses between them.
+  function nameLayer() {
+    const sentences = nameParts.map((part) => (/[。？！]$/.test(part) ? part : part + '。'));
+    if (sentences.join('\n') === [...layerName.children].map((p) => p.textContent).join('\n')) return;
+    layerName.replaceChildren(...sentences.map((text) => Object.assign(document.createElement('p'), { textContent: text })));
+  }
+
   function setAttribute(element, name, value) {
     if (value === null) element.removeAttribute(name);
     else if (element.getAttribute(name) !== value) element.setAttribute(name, value);
@@ -113,10 +145,13 @@ const MetriaLayer = (() => {
   return {
     KEYS,
 
-    attach(layerElement, regionElement, programCalls) {
-      layer = layerElement;
-      region = regionElement;
+    // The page's elements: the layer, the hidden element that names it, the live region and the
+    // window's title; the program's calls.
+    attach(elementsOfPage, programCalls) {
+      ({ layer, layerName, region, title } = elementsOfPage);
       program = programCalls;
+      layer.setAttribute('role', 'toolbar');
+      layer.setAttribute('aria-labelledby', layerName.id);
       // Arrows and Escape move and put back within the window; Tab and Shift+Tab are the browser's
       // own over the buttons, whose order is the program's, and may leave the window.
       layer.addEventListener('keydown', (event) => {
@@ -135,8 +170,9 @@ const MetriaLayer = (() => {
       });
     },
 
-    // The current window's nodes, in reading order; width and height: the window's, in the same pixels.
-    publish(nodes, width, height) {
+    // The current window's nodes, in reading order; width and height: the window's, in the same
+    // pixels; caption: its title.
+    publish(nodes, width, height, caption) {
       const keys = keysOf(nodes);
       const wanted = new Map(keys.map((key, i) => [key, nodes[i]]));
       for (const [key, element] of elements) {
@@ -157,7 +193,22 @@ const MetriaLayer = (() => {
       });
       const focused = nodes.findIndex((node) => node.focused);
       focusedKey = focused < 0 ? null : keys[focused];
+      const outside = !layer.contains(document.activeElement);
+      nameParts = summaryOf(nodes, caption);
       this.followFocus();
+      arriving = outside && layer.contains(document.activeElement);
+      if (arriving) queueMicrotask(() => { arriving = false; });
+      nameLayer();
+      // A window that opens with nothing to focus yet (a quiz before its first question) gives the
+      // focus to its title, so that a screen reader says where the child is once, rather than
+      // reading whatever its caret finds and then the same title again.
+      if (opening && focusedKey === null && gameHasFocus()) {
+        title.tabIndex = -1;
+        placeFocus(title);
+        titleFocused = caption;
+        queueMicrotask(() => { titleFocused = null; });
+      }
+      opening = false;
     },
 
     // DOM focus goes where the program's is, while the game has the page's focus.
@@ -170,6 +221,11 @@ const MetriaLayer = (() => {
       layer.style.setProperty('--k', factor);
     },
 
+    // A new window is shown: its first nodes decide where the focus goes.
+    opened() {
+      opening = true;
+    },
+
     hasFocusedNode() {
       return focusedKey !== null;
     },
@@ -180,9 +236,22 @@ const MetriaLayer = (() => {
       focusedKey = null;
     },
 
+    // A sentence is about the moment it was said: the next key or press takes it away, so that a
+    // screen reader's review never finds one that no longer holds ("…を持ちました" after the drop).
+    quiet() {
+      region.replaceChildren();
+      freshAnnouncement = true;
+    },
+
     // Each sentence is a new element, so a screen reader speaks it even when it says what the one
     // before said; the sentences of one moment of the program stay together.
     announce(words) {
+      if (words === titleFocused) return;
+      if (arriving) {
+        if (!nameParts.includes(words)) nameParts.push(words);
+        nameLayer();
+        return;
+      }
       if (freshAnnouncement) {
         region.replaceChildren();
         freshAnnouncement = false;

@@ -23,7 +23,7 @@ const MetriaPage = (() => {
   let timer = null;
   let running = false;
   let delivering = false;
-  let shown = null;  // { width, height } of the shown window, in pixels of the definitions
+  let shown = null;  // { width, height, caption } of the shown window, in pixels of the definitions
   let scaleStep = null;  // the program's, given before its first window
   let cssScale = 1;
   let deviceScale = 1;  // device pixels per pixel of the definitions, as the program last drew at
@@ -43,12 +43,14 @@ const MetriaPage = (() => {
   function callOnControl(name, control, index) {
     if (!running || delivering) return;
     keysInUse = true;
+    MetriaLayer.quiet();
     delivering = true;
     try { Module.ccall(name, null, ['string', 'number'], [control, index]); } finally { delivering = false; }
   }
 
   function key(code, shift) {
     keysInUse = true;
+    MetriaLayer.quiet();
     call('_web_key', code, shift ? 1 : 0);
   }
 
@@ -131,6 +133,7 @@ const MetriaPage = (() => {
     }
     canvas.addEventListener('pointerdown', (event) => {
       if (event.isPrimary) keysInUse = false;
+      if (event.isPrimary && running) MetriaLayer.quiet();
       send('_web_pointer_press', event);
     });
     canvas.addEventListener('pointermove', (event) => send('_web_pointer_move', event));
@@ -147,10 +150,11 @@ const MetriaPage = (() => {
   }
 
   // Keys reach the program from the layer's elements (layer.js), and from the page itself while
-  // nothing has the focus during a run, before the first key or after a click on the window: Tab
+  // nothing but the window's title has the focus during a run, before the first key or after a
+  // click on the window: Tab
   // then enters the window, unless it has nothing to focus, when it goes on to the page.
   function listenToKeys() {
-    MetriaLayer.attach(layer, element('announcer'), {
+    MetriaLayer.attach({ layer, layerName: element('layer-name'), region: element('announcer'), title: element('caption') }, {
       focus: (control, index) => callOnControl('web_focus_control', control, index),
       activate: (control, index) => callOnControl('web_activate_control', control, index),
       key,
@@ -159,7 +163,7 @@ const MetriaPage = (() => {
     document.addEventListener('keydown', (event) => {
       const code = MetriaLayer.KEYS[event.key];
       if (code === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
-      if (!running || !shown || (event.target !== document.body && event.target !== canvas)) return;
+      if (!running || !shown || ![document.body, canvas, element('caption')].includes(event.target)) return;
       if (code === MetriaLayer.KEYS.Tab && !MetriaLayer.hasFocusedNode()) return;
       event.preventDefault();
       key(code, event.shiftKey);
@@ -293,7 +297,7 @@ const MetriaPage = (() => {
     },
 
     showWindow(caption, width, height) {
-      shown = { width, height };
+      shown = { width, height, caption };
       canvas.dataset.width = width;
       canvas.dataset.height = height;
       openingRatio = openingRatio || devicePixelRatio;
@@ -307,6 +311,7 @@ const MetriaPage = (() => {
       canvas.style.height = height * cssScale + 'px';
       showTurnHint(cssScale);
       frame.hidden = false;
+      MetriaLayer.opened();
       return cssScale;
     },
 
@@ -326,7 +331,7 @@ const MetriaPage = (() => {
     },
 
     publishNodes(nodes) {
-      if (shown) MetriaLayer.publish(nodes, shown.width, shown.height);
+      if (shown) MetriaLayer.publish(nodes, shown.width, shown.height, shown.caption);
     },
 
     announce(words) {
@@ -368,7 +373,9 @@ const MetriaPage = (() => {
       element('ended').hidden = false;
       // The window's elements went with it: the end is said, and the focus waits on the way back.
       MetriaLayer.announce(element('ended-message').textContent + (message ? ' ' + message : ''));
-      if (hadFocus) element('restart').focus({ preventScroll: true });
+      // The button is focused once it is drawn: a screen reader hears nothing of a focus given to an
+      // element it has not yet been told of.
+      if (hadFocus) requestAnimationFrame(() => setTimeout(() => element('restart').focus({ preventScroll: true }), 0));
     },
 
     init,

@@ -201,9 +201,9 @@ void KeyboardFocus::act() {
   if (target->handlers().click && !m_window.closed()) target->handlers().click(target->index());
 }
 
-void KeyboardFocus::return_to_shelf(const Control& card, const std::vector<Control*>& shelf) {
+void KeyboardFocus::return_to_shelf(Control& card, const std::vector<Control*>& shelf) {
   if (is_stop(card)) {
-    move_to(const_cast<Control*>(&card));
+    move_to(&card);
     return;
   }
   const auto at = std::find(shelf.begin(), shelf.end(), &card);

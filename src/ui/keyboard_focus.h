@@ -54,7 +54,7 @@ class KeyboardFocus {
   void move_in_group(Key arrow);
   // After a card is put down by key: back to it where it went home, else to the card that came
   // after it on the shelf (`shelf`: the cards there before the drop, in order).
-  void return_to_shelf(const Control& card, const std::vector<Control*>& shelf);
+  void return_to_shelf(Control& card, const std::vector<Control*>& shelf);
 
   Window& m_window;
   Control* m_focused = nullptr;

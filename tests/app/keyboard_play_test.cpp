@@ -288,6 +288,9 @@ TEST(DrillByEar, AFilledPlaceNamesItsCardAndIsSkippedWhileACardIsHeld) {
   };
   EXPECT_EQ(place_1().name + "、" + place_1().state, "１０の２１乗、" + h.caption("Label2", 1));
   EXPECT_TRUE(place_1().stop) << "the board can be explored while no card is held";
+  tab_to(h, "Label1", 0);
+  h.key(Key::Enter);
+  EXPECT_EQ(h.host().announcements.back(), "先にカードを選んでください") << "Enter on a place says what it needs";
   tab_to(h, "Label2", 2);
   h.key(Key::Enter);
   EXPECT_EQ(focus_name(h), "Label1(0)") << "the first free place";

@@ -68,12 +68,7 @@ async function answer(page, log, name) {
   return w.waitSaid(page, /^(まる|ばつ)、/, from);
 }
 
-// The SI prefixes and their powers of ten: the place of each card of 接頭語（ＳＩ）.
-const POWERS = { ヨタ: 24, ゼタ: 21, エクサ: 18, ペタ: 15, テラ: 12, ギガ: 9, メガ: 6, キロ: 3, ヘクト: 2, デカ: 1,
-                 デシ: -1, センチ: -2, ミリ: -3, マイクロ: -6, ナノ: -9, ピコ: -12, フェムト: -15, アト: -18,
-                 ゼプト: -21, ヨクト: -24 };
-const wide = (text) => text.replace(/[0-9]/g, (d) => String.fromCharCode(d.charCodeAt(0) + 0xfee0)).replace('-', 'マイナス');
-const placeOf = (card) => `１０の${wide(String(POWERS[card.match(/^[^ 　[]+/)[0]]))}乗`;
+const { POWERS, placeOf } = w;
 
 // 接頭語（ＳＩ） played to the end with the keys: each card picked up and put on its place, after
 // one try on a wrong place for the first card.

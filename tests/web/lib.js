@@ -38,6 +38,7 @@ const LACKING = {
     touch: 'WebKitWebDriver delivers touch actions as a mouse',
     shiftTab: 'WebKitWebDriver sends Shift+Tab as a key named Unidentified, which no browser sends',
     sideButtons: 'WebKitWebDriver sends no back or forward button, but a click of the left one',
+    screenReader: 'Orca hears Chromium and Firefox; Safari\'s engine is heard by VoiceOver, which is not on Linux',
   },
 };
 
@@ -72,7 +73,12 @@ function nullSink() {
                                      `--load=module-native-protocol-unix socket=${socket} auth-anonymous=1`],
                       { env: { ...process.env, XDG_RUNTIME_DIR: runtime, HOME: runtime }, stdio: 'ignore' });
   pulse.unref();  // the run ends when its tests do, and takes the server with it
-  process.on('exit', () => { pulse.kill(); fs.rmSync(runtime, { recursive: true, force: true }); });
+  // Killed outright, as on SIGTERM it writes into its folder while leaving; the folder is removed
+  // again where a last file came in meanwhile.
+  process.on('exit', () => {
+    pulse.kill('SIGKILL');
+    fs.rmSync(runtime, { recursive: true, force: true, maxRetries: 5, retryDelay: 20 });
+  });
   soundServer = (async () => {
     for (let k = 0; k < 100 && !fs.existsSync(socket); k++) await sleep(50);
     return `unix:${socket}`;
@@ -280,6 +286,13 @@ async function waitSaid(page, pattern, from = 0, timeout = 10000) {
   return handle.jsonValue();
 }
 
+// The SI prefixes and their powers of ten, and the name of the place of each card of 接頭語（ＳＩ）.
+const POWERS = { ヨタ: 24, ゼタ: 21, エクサ: 18, ペタ: 15, テラ: 12, ギガ: 9, メガ: 6, キロ: 3, ヘクト: 2, デカ: 1,
+                 デシ: -1, センチ: -2, ミリ: -3, マイクロ: -6, ナノ: -9, ピコ: -12, フェムト: -15, アト: -18,
+                 ゼプト: -21, ヨクト: -24 };
+const wide = (text) => text.replace(/[0-9]/g, (d) => String.fromCharCode(d.charCodeAt(0) + 0xfee0)).replace('-', 'マイナス');
+const placeOf = (card) => `１０の${wide(String(POWERS[card.match(/^[^ 　[]+/)[0]]))}乗`;
+
 // What a screen reader says for the focused element: its words, or its tag where it has none.
 function focusedName(page) {
   return page.evaluate(() => {
@@ -347,4 +360,4 @@ async function axPress(page, node) {
 
 module.exports = { BUILD, ENGINE, test, lacking, serve, browser, open, hold, release, waitTitle, pixel, waitPixel, at, move, click, drag, recordFrames,
                    lastFrame, waitFrame, ENTRIES_SHOWN, menuShown, textAt, sleep, keepSaid, saidCount, waitSaid, focusedName,
-                   waitButton, pressButton, emulateMedia, axTree, axFind, axFocus, axPress };
+                   waitButton, pressButton, emulateMedia, axTree, axFind, axFocus, axPress, POWERS, placeOf };

@@ -26,7 +26,8 @@ const MetriaLayer = (() => {
   let layer = null;
   let layerName = null;
   let region = null;
-  let title = null;  // the window's title in its title bar
+  let frame = null;  // the window's frame, named by its title
+  let retiring = null;  // the last window's layer, until the new window's focus is placed
   let program = null;  // { focus(name, index), activate(name, index), key(code, shift), keysUnused() }
   const elements = new Map();  // key of a node -> its element
   let focusedKey = null;  // the node the program has focused, as last published
@@ -34,7 +35,7 @@ const MetriaLayer = (() => {
   let freshAnnouncement = true;
   let arriving = false;  // the focus has just entered the layer: what is said now goes into its name
   let opening = false;  // a new window is shown, and its nodes are not yet published
-  let titleFocused = null;  // the title the focus has just been given to: the live region need not say it
+  let titleFocused = null;  // the title of the frame the focus has just been given to: no need to say it
   let nameParts = [];  // the layer's name, sentence by sentence
 
   // Nodes without a control are the picture's words: they are told apart by their place in the list.
@@ -47,11 +48,12 @@ const MetriaLayer = (() => {
     return [key.slice(0, colon), Number(key.slice(colon + 1))];
   };
 
-  // The game has the page's focus when an element of the layer or the window's title has it, or
+  // The game has the page's focus when the window's frame or an element of the layer has it, or
   // nothing shown has (the start button just hidden keeps it in some browsers).
   function gameHasFocus() {
     const active = document.activeElement;
-    return !active || active === document.body || active === title || layer.contains(active) ||
+    return !active || active === document.body || active === frame || layer.contains(active) ||
+           (retiring !== null && retiring.contains(active)) ||
            active.closest('[hidden]') !== null;
   }
 
@@ -119,12 +121,44 @@ const MetriaLayer = (() => {
     setAttribute(element, 'data-state', node.state || null);
   }
 
-  // The title and the words before the first button; the title not again where the focus is on it or
+  // Arrows and Escape move and put back within the window; Tab and Shift+Tab are the browser's own
+  // over the buttons, whose order is the program's, and may leave the window.
+  function takeKey(event) {
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    const code = KEYS[event.key];
+    if (code === undefined) return;
+    if ((code === KEYS.Enter || code === KEYS[' ']) && event.repeat) {
+      event.preventDefault();  // a held key repeats only the moves, as on the desktop
+      return;
+    }
+    if (code === KEYS.Enter || code === KEYS[' ']) return;
+    // The first key only shows where the focus is, in the program, as on the desktop.
+    if (code === KEYS.Tab && !program.keysUnused()) return;
+    event.preventDefault();
+    program.key(code, event.shiftKey);
+  }
+
+  // Each window has a layer of its own: a screen reader says a window's name as the focus enters
+  // it, and would not where the focus moved from one window's button to the next one's inside the
+  // same element. The old one stays until the new window's focus is placed: where the focused
+  // element went first, a screen reader would move its own focus to the new layer, and then say
+  // nothing of it as the real focus comes.
+  function freshLayer() {
+    const fresh = layer.cloneNode(false);
+    layer.after(fresh);
+    retiring = layer;
+    layer = fresh;
+    layer.addEventListener('keydown', takeKey);
+    elements.clear();
+    focusedKey = null;
+  }
+
+  // The title and the words before the first button; the title not again where the frame has the focus or
   // the live region has just said it (a quiz's answers come seconds after its window).
   function summaryOf(nodes, caption) {
     const first = nodes.findIndex((node) => node.role === 'button');
     const words = nodes.slice(0, first < 0 ? nodes.length : first).filter((node) => node.role === 'text');
-    const saidAlready = document.activeElement === title ||
+    const saidAlready = document.activeElement === frame ||
                         [...region.children].some((sentence) => sentence.textContent === caption);
     return [...(saidAlready ? [] : [caption]), ...words.map((node) => node.name)];
   }
@@ -146,28 +180,14 @@ const MetriaLayer = (() => {
     KEYS,
 
     // The page's elements: the layer, the hidden element that names it, the live region and the
-    // window's title; the program's calls.
+    // window's frame; the program's calls.
     attach(elementsOfPage, programCalls) {
-      ({ layer, layerName, region, title } = elementsOfPage);
+      ({ layer, layerName, region, frame } = elementsOfPage);
       program = programCalls;
+      frame.tabIndex = -1;
       layer.setAttribute('role', 'toolbar');
       layer.setAttribute('aria-labelledby', layerName.id);
-      // Arrows and Escape move and put back within the window; Tab and Shift+Tab are the browser's
-      // own over the buttons, whose order is the program's, and may leave the window.
-      layer.addEventListener('keydown', (event) => {
-        if (event.ctrlKey || event.altKey || event.metaKey) return;
-        const code = KEYS[event.key];
-        if (code === undefined) return;
-        if ((code === KEYS.Enter || code === KEYS[' ']) && event.repeat) {
-          event.preventDefault();  // a held key repeats only the moves, as on the desktop
-          return;
-        }
-        if (code === KEYS.Enter || code === KEYS[' ']) return;
-        // The first key only shows where the focus is, in the program, as on the desktop.
-        if (code === KEYS.Tab && !program.keysUnused()) return;
-        event.preventDefault();
-        program.key(code, event.shiftKey);
-      });
+      layer.addEventListener('keydown', takeKey);
     },
 
     // The current window's nodes, in reading order; width and height: the window's, in the same
@@ -200,15 +220,24 @@ const MetriaLayer = (() => {
       if (arriving) queueMicrotask(() => { arriving = false; });
       nameLayer();
       // A window that opens with nothing to focus yet (a quiz before its first question) gives the
-      // focus to its title, so that a screen reader says where the child is once, rather than
-      // reading whatever its caret finds and then the same title again.
+      // focus to its frame, so that a screen reader says where the child is once, by the frame's
+      // name, rather than reading whatever its caret finds (the title bar's heading, which it may
+      // have moved to by itself, and then says nothing of the focus coming there) and the title again.
       if (opening && focusedKey === null && gameHasFocus()) {
-        title.tabIndex = -1;
-        placeFocus(title);
+        placeFocus(frame);
         titleFocused = caption;
         queueMicrotask(() => { titleFocused = null; });
       }
       opening = false;
+      // Gone only once the focus has been told: told in the same moment, a screen reader hears of
+      // the removal first.
+      if (retiring) {
+        const old = retiring;
+        requestAnimationFrame(() => setTimeout(() => {
+          old.remove();
+          if (retiring === old) retiring = null;
+        }, 0));
+      }
     },
 
     // DOM focus goes where the program's is, while the game has the page's focus.
@@ -223,6 +252,7 @@ const MetriaLayer = (() => {
 
     // A new window is shown: its first nodes decide where the focus goes.
     opened() {
+      freshLayer();
       opening = true;
     },
 

@@ -150,11 +150,11 @@ const MetriaPage = (() => {
   }
 
   // Keys reach the program from the layer's elements (layer.js), and from the page itself while
-  // nothing but the window's title has the focus during a run, before the first key or after a
+  // nothing but the window's frame has the focus during a run, before the first key or after a
   // click on the window: Tab
   // then enters the window, unless it has nothing to focus, when it goes on to the page.
   function listenToKeys() {
-    MetriaLayer.attach({ layer, layerName: element('layer-name'), region: element('announcer'), title: element('caption') }, {
+    MetriaLayer.attach({ layer, layerName: element('layer-name'), region: element('announcer'), frame }, {
       focus: (control, index) => callOnControl('web_focus_control', control, index),
       activate: (control, index) => callOnControl('web_activate_control', control, index),
       key,
@@ -163,7 +163,7 @@ const MetriaPage = (() => {
     document.addEventListener('keydown', (event) => {
       const code = MetriaLayer.KEYS[event.key];
       if (code === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
-      if (!running || !shown || ![document.body, canvas, element('caption')].includes(event.target)) return;
+      if (!running || !shown || ![document.body, canvas, frame].includes(event.target)) return;
       if (code === MetriaLayer.KEYS.Tab && !MetriaLayer.hasFocusedNode()) return;
       event.preventDefault();
       key(code, event.shiftKey);
@@ -305,6 +305,9 @@ const MetriaPage = (() => {
       deviceScale = cssScale * devicePixelRatio;
       document.title = caption;
       element('caption').textContent = caption;
+      // Named by its title in the same change that shows it: a name taken from the caption element
+      // is not there yet for a screen reader the moment the frame appears.
+      frame.setAttribute('aria-label', caption);
       // Sized before it shows: a frame wider than a phone's screen, even for a moment, would have the
       // browser zoom the page out.
       canvas.style.width = width * cssScale + 'px';

@@ -153,8 +153,8 @@ const MetriaLayer = (() => {
     focusedKey = null;
   }
 
-  // The title and the words before the first button; the title not again where the frame has the focus or
-  // the live region has just said it (a quiz's answers come seconds after its window).
+  // The title and the words before the first button; the title not again where the frame has the
+  // focus or the live region has just said it (a quiz's answers come seconds after its window).
   function summaryOf(nodes, caption) {
     const first = nodes.findIndex((node) => node.role === 'button');
     const words = nodes.slice(0, first < 0 ? nodes.length : first).filter((node) => node.role === 'text');

@@ -37,8 +37,8 @@ async function tabTo(session, name, most) {
   assert.fail(`${most} presses of Tab never reached ${name}`);
 }
 
-w.test('heard with Orca: start, a quiz answered with the arrows, a drill card placed, the menu, おわり', ['screenReader'],
-       async () => {
+const TOUR = 'start, a quiz answered with the arrows, a drill card placed, the menu, おわり';
+w.test(`heard with Orca: ${TOUR}`, ['screenReader'], async () => {
   const reason = orca.available(w.ENGINE);
   assert.equal(reason, null, reason);
   const session = await orca.startSession(w.ENGINE, `${server.url}index.html?seed=1`);
@@ -77,7 +77,8 @@ w.test('heard with Orca: start, a quiz answered with the arrows, a drill card pl
     assert.ok(said.includes('１０の２４乗 プッシュボタン.'), `the first place: ${said}`);
     await tabTo(session, w.placeOf(card), 20);
     said = await after_(session, 'Return', /^まる、/);
-    assert.ok(said.some((s) => s.startsWith(`まる、${card}を${w.placeOf(card)}に置きました`)), said.join(' / '));
+    const placed = `まる、${card}を${w.placeOf(card)}に置きました`;
+    assert.ok(said.some((s) => s.startsWith(placed)), said.join(' / '));
     assert.ok(said.some((s) => BUTTON.test(s) && !s.startsWith('１０の')), `back on the shelf: ${said}`);
 
     // The menu again, and おわり: the end is said, then the way to start again.

@@ -168,7 +168,8 @@ const MetriaLayer = (() => {
   function nameLayer() {
     const sentences = nameParts.map((part) => (/[。？！]$/.test(part) ? part : part + '。'));
     if (sentences.join('\n') === [...layerName.children].map((p) => p.textContent).join('\n')) return;
-    layerName.replaceChildren(...sentences.map((text) => Object.assign(document.createElement('p'), { textContent: text })));
+    const paragraph = (text) => Object.assign(document.createElement('p'), { textContent: text });
+    layerName.replaceChildren(...sentences.map(paragraph));
   }
 
   function setAttribute(element, name, value) {

@@ -378,7 +378,8 @@ const MetriaPage = (() => {
       MetriaLayer.announce(element('ended-message').textContent + (message ? ' ' + message : ''));
       // The button is focused once it is drawn: a screen reader hears nothing of a focus given to an
       // element it has not yet been told of.
-      if (hadFocus) requestAnimationFrame(() => setTimeout(() => element('restart').focus({ preventScroll: true }), 0));
+      const focusRestart = () => element('restart').focus({ preventScroll: true });
+      if (hadFocus) requestAnimationFrame(() => setTimeout(focusRestart, 0));
     },
 
     init,

@@ -21,7 +21,7 @@ const isTitle = (said, title) => said.replace(/( region)?\.$/, '') === title;
 
 // What Orca says after a key, once it has said something matching expected and then kept quiet;
 // without its echoes.
-async function after_(session, key, expected) {
+async function hear(session, key, expected) {
   session.mark();
   await session.press(key);
   await session.waitForSpeech(expected);
@@ -31,7 +31,7 @@ async function after_(session, key, expected) {
 // Presses Tab until Orca names the button wanted; the presses it took.
 async function tabTo(session, name, most) {
   for (let presses = 1; presses <= most; presses++) {
-    const said = await after_(session, 'Tab', BUTTON);
+    const said = await hear(session, 'Tab', BUTTON);
     if (said.some((s) => s.startsWith(name + ' プッシュボタン'))) return presses;
   }
   assert.fail(`${most} presses of Tab never reached ${name}`);
@@ -44,13 +44,13 @@ w.test(`heard with Orca: ${TOUR}`, ['screenReader'], async () => {
   const session = await orca.startSession(w.ENGINE, `${server.url}index.html?seed=1`);
   try {
     // The start button, then the menu: its title, and the focus once, on its first entry.
-    assert.deepEqual(await after_(session, 'Tab', BUTTON), ['はじめる プッシュボタン.']);
-    let said = await after_(session, 'Return', /^科学の単位 プッシュボタン/);
+    assert.deepEqual(await hear(session, 'Tab', BUTTON), ['はじめる プッシュボタン.']);
+    let said = await hear(session, 'Return', /^科学の単位 プッシュボタン/);
     assert.ok(isTitle(said[0], 'メニュー'), `the title first: ${said}`);
     assert.equal(said.filter((s) => BUTTON.test(s)).length, 1, `the focus lands once: ${said}`);
 
     // ＳＩ単位: the title, the question with the instruction, then the focused answer.
-    said = await after_(session, 'Return', /これは何の単位かな。 ツールバー$/);
+    said = await hear(session, 'Return', /これは何の単位かな。 ツールバー$/);
     const question = said.findIndex((s) => /^問題　.*これは何の単位かな。 ツールバー$/.test(s));
     const title = said.findIndex((s) => isTitle(s, 'ＳＩ単位'));
     assert.ok(title >= 0 && title < question, `title, then question: ${said}`);
@@ -58,36 +58,36 @@ w.test(`heard with Orca: ${TOUR}`, ['screenReader'], async () => {
     assert.equal(said.filter((s) => s.includes('これは何の単位かな')).length, 1, 'the instruction once');
 
     // The arrows reach the game: one answer said, and Enter answers that one.
-    said = await after_(session, 'Down', BUTTON);
+    said = await hear(session, 'Down', BUTTON);
     assert.equal(said.length, 1, `one answer, not a line: ${said}`);
-    said = await after_(session, 'Return', /^(まる|ばつ)、/);
+    said = await hear(session, 'Return', /^(まる|ばつ)、/);
     assert.match(said.join(' '), /^(まる、正解|ばつ、まちがい)。/);
 
     // Back to the menu by its button, then 接頭語（ＳＩ）: the way to play, then a card.
     await tabTo(session, 'メニュー', 20);
-    said = await after_(session, 'Return', /^科学の単位 プッシュボタン/);
+    said = await hear(session, 'Return', /^科学の単位 プッシュボタン/);
     assert.ok(said.some((s) => isTitle(s, 'メニュー')), `the menu says its title: ${said}`);
-    await after_(session, 'Down', /接頭語（ＳＩ） プッシュボタン/);
-    said = await after_(session, 'Return', /カードでEnterを押すと持てます/);
+    await hear(session, 'Down', /接頭語（ＳＩ） プッシュボタン/);
+    said = await hear(session, 'Return', /カードでEnterを押すと持てます/);
     const card = said.find((s) => BUTTON.test(s)).replace(BUTTON, '');
     assert.ok(w.POWERS[card.match(/^[^ 　[]+/)[0]], `the focus on a card: ${said}`);
 
     // Picked up: said, and the focus on the first free place; Tab to its place; put down.
-    said = await after_(session, 'Return', /を持ちました/);
+    said = await hear(session, 'Return', /を持ちました/);
     assert.ok(said.includes('１０の２４乗 プッシュボタン.'), `the first place: ${said}`);
     await tabTo(session, w.placeOf(card), 20);
-    said = await after_(session, 'Return', /^まる、/);
+    said = await hear(session, 'Return', /^まる、/);
     const placed = `まる、${card}を${w.placeOf(card)}に置きました`;
     assert.ok(said.some((s) => s.startsWith(placed)), said.join(' / '));
     assert.ok(said.some((s) => BUTTON.test(s) && !s.startsWith('１０の')), `back on the shelf: ${said}`);
 
     // The menu again, and おわり: the end is said, then the way to start again.
     await tabTo(session, 'メニュー', 45);
-    await after_(session, 'Return', /^科学の単位 プッシュボタン/);
-    await after_(session, 'Down', BUTTON);
-    await after_(session, 'Right', BUTTON);
-    await after_(session, 'Right', /おわり プッシュボタン/);
-    said = await after_(session, 'Return', /もう一度はじめる プッシュボタン/);
+    await hear(session, 'Return', /^科学の単位 プッシュボタン/);
+    await hear(session, 'Down', BUTTON);
+    await hear(session, 'Right', BUTTON);
+    await hear(session, 'Right', /おわり プッシュボタン/);
+    said = await hear(session, 'Return', /もう一度はじめる プッシュボタン/);
     assert.ok(said.some((s) => s.startsWith('メトリアは終わりました')), said.join(' / '));
 
     // Never the same words twice in a row.

@@ -35,7 +35,7 @@ const MetriaLayer = (() => {
   let freshAnnouncement = true;
   let arriving = false;  // the focus has just entered the layer: what is said now goes into its name
   let opening = false;  // a new window is shown, and its nodes are not yet published
-  let titleFocused = null;  // the title of the frame the focus has just been given to: no need to say it
+  let frameFocusedFor = null;  // the title of the window whose frame just took the focus, said by it
   let nameParts = [];  // the layer's name, sentence by sentence
 
   // Nodes without a control are the picture's words: they are told apart by their place in the list.
@@ -226,8 +226,8 @@ const MetriaLayer = (() => {
       // have moved to by itself, and then says nothing of the focus coming there) and the title again.
       if (opening && focusedKey === null && gameHasFocus()) {
         placeFocus(frame);
-        titleFocused = caption;
-        queueMicrotask(() => { titleFocused = null; });
+        frameFocusedFor = caption;
+        queueMicrotask(() => { frameFocusedFor = null; });
       }
       opening = false;
       // Gone only once the focus has been told: told in the same moment, a screen reader hears of
@@ -277,7 +277,7 @@ const MetriaLayer = (() => {
     // Each sentence is a new element, so a screen reader speaks it even when it says what the one
     // before said; the sentences of one moment of the program stay together.
     announce(words) {
-      if (words === titleFocused) return;
+      if (words === frameFocusedFor) return;
       if (arriving) {
         if (!nameParts.includes(words)) nameParts.push(words);
         nameLayer();

@@ -3,14 +3,14 @@
 // Orca said after it, until Orca has been quiet for a second (a screen that a key opens is read out
 // some 0.8 s after Orca echoes the key) or for 3 s at most. A KEY wait:REGEXP presses nothing: it
 // waits, 10 s at most, until Orca says something that matches, since the last key or the start.
-//   node tests/web/orca_try.js chromium 'http://127.0.0.1:8000/index.html?autostart&seed=1' wait:科学 Tab Return
+//   node tools/listen_web.js chromium 'http://127.0.0.1:8000/index.html?autostart&seed=1' wait:科学 Tab Return
 'use strict';
 
-const orca = require('./orca');
+const orca = require('../tests/web/orca');
 
 async function main([engine, url, ...keys]) {
   if (!engine || !url) {
-    console.error('usage: node orca_try.js chromium|firefox URL KEY...');
+    console.error('usage: node tools/listen_web.js chromium|firefox URL KEY...');
     return 2;
   }
   const missing = orca.available(engine);

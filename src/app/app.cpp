@@ -41,12 +41,12 @@ void App::Show(ScreenId id) {
   if (m_ended) return;
   Screen& screen = screen_object(id);
   if (screen.loaded()) return;
-  auto window = std::make_unique<Window>(screen.definition(), m_services.clock, m_services.sound);
+  auto window = std::make_unique<Window>(screen.definition(), m_services.clock, m_services.sound, m_input,
+                                         m_services.preferences);
   EventTable table(*window);
   screen.wire(table);
   Window& shown = *window;
   m_loaded.push_back({id, std::move(window), {}});
-  shown.focus().show_ring(m_keys_in_use);
   screen.attach(&shown);
   // The new window's title comes first; what its load step shows follows.
   shown.announce(screen.definition().caption);
@@ -107,16 +107,29 @@ void App::pointer_event(Window& window, const PointerEvent& event) {
 
 void App::key_event(Window& window, const KeyEvent& event) {
   if (!is_live(window)) return;
-  // The window's focus shows its ring itself: a first key only shows where the focus is.
-  m_keys_in_use = true;
+  // The window's focus takes the keys in use itself: a first key only shows where the focus is.
+  const bool keys_were_in_use = m_input.keys_in_use;
   dispatch([&] { window.key_event(event); });
+  if (m_input.keys_in_use != keys_were_in_use) show_rings();
+}
+
+bool App::key_press(Window& window, const KeyPress& press) {
+  const KeyDecision decision = decide_key(press);
+  if (decision.event) key_event(window, *decision.event);
+  return decision.taken;
 }
 
 // The ring shows in every window from a key on (moving and acting through a platform's elements
 // comes from the keys of a screen reader or a switch), and goes at a pointer press.
 void App::set_keys_in_use(bool in_use) {
-  m_keys_in_use = in_use;
-  for (const Loaded& l : m_loaded) l.window->focus().show_ring(in_use);
+  if (m_input.keys_in_use == in_use) return;
+  m_input.keys_in_use = in_use;
+  show_rings();
+}
+
+void App::show_rings() {
+  for (const Loaded& l : m_loaded)
+    if (l.window->focus().focused()) l.window->invalidate();
 }
 
 // A control the window no longer has (an element left over from an earlier frame) is ignored.
@@ -143,20 +156,37 @@ std::optional<std::int64_t> App::step(std::int64_t now) {
   run_due_timers(now);
   if (m_ended) return std::nullopt;
   Icon pointer = Icon::None;
+  // A screen reader that comes is given every window's nodes, whatever changed before it came.
+  const bool reads_nodes = m_services.host.reads_nodes();
+  const bool reader_came = reads_nodes && !m_nodes_read;
+  m_nodes_read = reads_nodes;
   for (Loaded& l : m_loaded) {
     Window& window = *l.window;
     if (window.drag_cursor() != Icon::None) pointer = window.drag_cursor();
     if (window.needs_redraw() && m_services.host.draw(window)) window.mark_drawn();
     std::vector<std::string> announcements = window.take_announcements();
-    if (!m_services.host.reads_nodes()) continue;
-    if (std::vector<SemanticNode> nodes = describe(window); nodes != l.published) {
-      m_services.host.publish(window, nodes);
-      l.published = std::move(nodes);
+    if (!reads_nodes) continue;
+    // The state of the keys goes with the nodes: a page follows the program's focus only while
+    // the keys are in use.
+    if (window.meaning_changed() || reader_came || l.published_keys_in_use != m_input.keys_in_use) {
+      window.mark_described();
+      std::vector<SemanticNode> nodes = describe(window);
+      if (nodes != l.published || reader_came || l.published_keys_in_use != m_input.keys_in_use) {
+        m_services.host.publish(window, nodes);
+        l.published = std::move(nodes);
+        l.published_keys_in_use = m_input.keys_in_use;
+      }
     }
     for (const std::string& words : announcements) m_services.host.announce(spoken_form(words));
   }
   m_services.host.show_pointer(pointer);
   return next_timer_due();
+}
+
+void App::preferences_changed(const Preferences& preferences) {
+  if (preferences == m_services.preferences) return;
+  m_services.preferences = preferences;
+  for (const Loaded& l : m_loaded) l.window->invalidate();
 }
 
 void App::close_requested(Window& window) {

@@ -16,6 +16,7 @@
 #include "app/screen.h"
 #include "app/window_host.h"
 #include "ui/clock.h"
+#include "ui/input_mode.h"
 #include "ui/key_event.h"
 #include "ui/pointer_event.h"
 
@@ -57,10 +58,15 @@ class App final : public AppContext {
   // Input from the platform, for one window; events for a window that is gone are dropped.
   void pointer_event(Window& window, const PointerEvent& event);
   void key_event(Window& window, const KeyEvent& event);
+  // A key as the platform got it: the program decides whether it is its own (key_event.h), and
+  // says so, so that the platform leaves a taken key alone.
+  bool key_press(Window& window, const KeyPress& press);
   // A screen reader moved to a control, or acted on it, through a platform's own elements: the
   // keys' focus follows, and acting is what Enter does there.
   void focus_control(Window& window, std::string_view name, int index);
   void activate_control(Window& window, std::string_view name, int index);
+  // The system's settings changed while the program runs: every window is drawn again by them.
+  void preferences_changed(const Preferences& preferences);
   // The close box: unloads the screen with no handler of the program running.
   void close_requested(Window& window);
 
@@ -89,10 +95,13 @@ class App final : public AppContext {
     ScreenId id;
     std::unique_ptr<Window> window;
     std::vector<SemanticNode> published;  // the nodes the host was last given
+    bool published_keys_in_use = false;   // and the state of the keys given with them
   };
 
   Screen& screen_object(ScreenId id);
   void set_keys_in_use(bool in_use);
+  // Windows with a focus are drawn again, with or without their rings.
+  void show_rings();
   bool is_live(const Window& window) const;
   // Runs one event's handler to completion, then applies what it left behind: windows it
   // unloaded are destroyed, and the program ends when none is loaded any more.
@@ -106,8 +115,8 @@ class App final : public AppContext {
   std::vector<std::unique_ptr<Window>> m_retired;  // unloaded during the current handler
   std::string m_app_folder;
   bool m_ended = false;
-  // The keys are in use: new windows show the focus ring too, until the next pointer press.
-  bool m_keys_in_use = false;
+  InputMode m_input;
+  bool m_nodes_read = false;  // the host read the nodes at the last step
   int m_exit_status = 0;
   std::string m_fatal_message;
 };

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "app/preferences.h"
 #include "app/random_source.h"
 #include "app/screen_id.h"
+#include "ui/preferences.h"
 
 namespace metria {
 

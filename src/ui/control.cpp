@@ -27,7 +27,8 @@ Control::Control(const ControlDef& def, Window& window)
       m_stretch(def.stretch),
       m_text_alternative(def.text_alternative),
       m_role(def.role),
-      m_leaves_screen(def.leaves_screen) {
+      m_leaves_screen(def.leaves_screen),
+      m_faint(def.faint) {
   if (m_kind == ControlKind::SoundPlayer) m_player = std::make_unique<CuePlayer>(window.sound());
 }
 
@@ -79,7 +80,17 @@ void Control::set_back_style(BackStyle style) {
   changed();
 }
 
-void Control::set_acts(bool acts) { m_acts = acts; }
+void Control::set_acts(bool acts) {
+  if (m_acts == acts) return;
+  m_acts = acts;
+  m_window.note_meaning_changed();
+}
+
+void Control::set_state_note(std::string note) {
+  if (m_state_note == note) return;
+  m_state_note = std::move(note);
+  m_window.note_meaning_changed();
+}
 
 void Control::Drag() { m_window.drag().begin(*this); }
 

@@ -22,6 +22,10 @@ struct ControlHandlers {
   std::function<void(int, DragState)> drag_over;
 };
 
+// The state note of a right answer shown in red and of a card put on its place: such a control is
+// marked where the system asks for more contrast.
+inline constexpr char kRightNote[] = "正解";
+
 class Control {
  public:
   Control(const ControlDef& def, Window& window);
@@ -63,10 +67,11 @@ class Control {
   const std::string& text_alternative() const { return m_text_alternative; }
   const std::optional<NodeRole>& role() const { return m_role; }
   // A word on the control's state that only its colour shows otherwise (a quiz's right answer
-  // in red, "正解"), set by the screen; empty for none.
+  // in red, kRightNote), set by the screen; empty for none.
   const std::string& state_note() const { return m_state_note; }
-  void set_state_note(std::string note) { m_state_note = std::move(note); }
+  void set_state_note(std::string note);
   bool leaves_screen() const { return m_leaves_screen; }
+  bool faint() const { return m_faint; }
   // Whether acting on the control does anything now; the screens say so where their handlers
   // ignore it (a quiz's answers between questions, a drill's placed cards). Only the keys' focus
   // and what is told to a screen reader read it: the mouse reaches the handlers as always.
@@ -110,6 +115,7 @@ class Control {
   std::optional<NodeRole> m_role;
   std::string m_state_note;
   bool m_leaves_screen;
+  bool m_faint;
   bool m_acts = true;
   int m_interval = 0;
   std::unique_ptr<CuePlayer> m_player;

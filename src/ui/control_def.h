@@ -47,6 +47,9 @@ struct ControlDef {
   std::optional<NodeRole> role;  // a count that changes as the game goes on is a Status
   // Acting on it leaves the screen (the menu spots): a new window does not start focused on it.
   bool leaves_screen = false;
+  // Its words are drawn with less than 4.5:1 contrast (white on the screens' red): where the system
+  // asks for more contrast, they are drawn strong.
+  bool faint = false;
 };
 
 }  // namespace metria

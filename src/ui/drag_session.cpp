@@ -13,6 +13,11 @@ void DragSession::begin(Control& source) {
   m_window.invalidate();
 }
 
+void DragSession::carry_by_keys() {
+  m_by_keys = true;
+  m_window.invalidate();  // the card shows as held, and the pointer goes back to the arrow
+}
+
 void DragSession::hover(Control* target) {
   if (!active()) return;
   if (target == m_over) {

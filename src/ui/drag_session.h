@@ -16,8 +16,9 @@ class DragSession {
 
   // Called by Control::Drag from inside a MouseDown handler.
   void begin(Control& source);
-  // The keys carry this drag: the card is shown held and no drag icon follows the pointer.
-  void carry_by_keys() { m_by_keys = true; }
+  // The card is held (picked up by key, or by a press held still): it is shown held, no drag icon
+  // follows the pointer, and the next press or key puts it down.
+  void carry_by_keys();
   // The drag is over `target` now (null: the bare window): DragOver leave on the one it was over,
   // then enter on the new one, or over again on the same one.
   void hover(Control* target);

@@ -30,13 +30,13 @@ std::pair<int, int> offset_along(Key arrow, Point from, Point to) {
 
 // A place for a card can be reached under the card that fills it; any other control only where
 // no control in front takes the pointer from it.
-bool KeyboardFocus::can_hold_focus(const Control& control) const {
+bool KeyboardFocus::can_reach(const Control& control) const {
   if (!control.visible() || !control.wired_for_action()) return false;
   return control.drop_only() || m_window.control_at(control.rect().centre()) == &control;
 }
 
 bool KeyboardFocus::is_stop(const Control& control) const {
-  if (!can_hold_focus(control)) return false;
+  if (!can_reach(control)) return false;
   return control.acts() || (control.drop_only() && !m_window.drag().active());
 }
 
@@ -47,7 +47,7 @@ std::vector<Control*> KeyboardFocus::stops() const {
   // The focused control stays in the list for Tab to move on from, even while it does not act.
   std::vector<Control*> found;
   for (const auto& control : m_window.controls())
-    if (is_stop(*control) || (control.get() == m_focused && can_hold_focus(*control))) found.push_back(control.get());
+    if (is_stop(*control) || (control.get() == m_focused && can_reach(*control))) found.push_back(control.get());
   std::stable_sort(found.begin(), found.end(),
                    [&](const Control* a, const Control* b) { return order_of(a) < order_of(b); });
   return found;
@@ -62,41 +62,36 @@ Control* KeyboardFocus::first_stop(bool drop_places_only) const {
   return nullptr;
 }
 
-void KeyboardFocus::show_ring(bool shown) {
-  if (m_ring_shown == shown) return;
-  m_ring_shown = shown;
-  if (m_focused) m_window.invalidate();
-}
+bool KeyboardFocus::ring_shown() const { return m_window.input_mode().keys_in_use; }
 
 void KeyboardFocus::move_to(Control* control) {
   if (control == m_focused) return;
   m_focused = control;
-  if (m_ring_shown) m_window.invalidate();
+  m_window.note_meaning_changed();
+  if (ring_shown()) m_window.invalidate();
   DragSession& drag = m_window.drag();
   if (drag.by_keys()) {
     drag.hover(control);
     return;
   }
-  if (!m_ring_shown || drag.active()) return;
-  if (control && control->handlers().mouse_move) {
-    control->handlers().mouse_move(control->index());
-  } else if (m_window.form_mouse_move) {
-    m_window.form_mouse_move();
-  }
+  // The ring highlights what the pointer would; on a control that takes no highlight it clears the
+  // last one, as the pointer does over the window.
+  if (ring_shown() && !drag.active()) m_window.hover(control && control->handlers().mouse_move ? control : nullptr);
 }
 
 void KeyboardFocus::refresh() {
   if (m_window.closed()) return;
-  if (m_chosen && m_focused && can_hold_focus(*m_focused)) return;
-  if (m_focused && !can_hold_focus(*m_focused)) m_chosen = false;
+  if (m_chosen && m_focused && can_reach(*m_focused)) return;
+  if (m_focused && !can_reach(*m_focused)) m_chosen = false;
   move_to(first_stop(m_window.drag().by_keys()));
 }
 
 void KeyboardFocus::key(const KeyEvent& event) {
   refresh();
-  if (!m_ring_shown) {
-    // The first key shows where the focus is; a key that moves it moves it from there next time.
-    show_ring(true);
+  if (!ring_shown()) {
+    // The first key shows where the focus is, in every window; a key that moves it moves it from
+    // there next time.
+    m_window.input_mode().keys_in_use = true;
     Control* focused = std::exchange(m_focused, nullptr);
     move_to(focused);
     if (event.key != Key::Enter && event.key != Key::Space && event.key != Key::Escape) {
@@ -118,7 +113,7 @@ void KeyboardFocus::key(const KeyEvent& event) {
 }
 
 void KeyboardFocus::focus_on(Control& control) {
-  if (!can_hold_focus(control)) return;
+  if (!can_reach(control)) return;
   m_chosen = true;
   move_to(&control);
 }
@@ -174,14 +169,7 @@ void KeyboardFocus::act() {
     move_to(target);
   }
   if (drag.active()) {
-    const bool by_keys = drag.by_keys();
-    Control& card = *drag.source();
-    std::vector<Control*> shelf;
-    for (Control* stop : stops())
-      if (stop->name() == card.name() && is_stop(*stop)) shelf.push_back(stop);
-    drag.hover(target);
-    if (!m_window.closed()) drag.drop(target);
-    if (by_keys && !m_window.closed()) return_to_shelf(card, shelf);
+    put_down_on(*target);
     return;
   }
   if (target->drop_only()) {
@@ -191,14 +179,31 @@ void KeyboardFocus::act() {
   if (target->handlers().mouse_down) {
     target->handlers().mouse_down(target->index());
     if (drag.active() && !m_window.closed()) {
-      drag.carry_by_keys();
-      m_window.announce(spoken::held(target->caption()));
-      m_chosen = true;
-      move_to(first_stop(true));
+      hold(*target);
       return;
     }
   }
   if (target->handlers().click && !m_window.closed()) target->handlers().click(target->index());
+}
+
+void KeyboardFocus::hold(Control& card) {
+  m_window.drag().carry_by_keys();
+  m_window.announce(spoken::held(card.caption()));
+  m_chosen = true;
+  move_to(first_stop(true));
+}
+
+void KeyboardFocus::put_down_on(Control& place) {
+  DragSession& drag = m_window.drag();
+  if (!drag.active()) return;
+  const bool by_keys = drag.by_keys();
+  Control& card = *drag.source();
+  std::vector<Control*> shelf;
+  for (Control* stop : stops())
+    if (stop->name() == card.name() && is_stop(*stop)) shelf.push_back(stop);
+  drag.hover(&place);
+  if (!m_window.closed()) drag.drop(&place);
+  if (by_keys && !m_window.closed()) return_to_shelf(card, shelf);
 }
 
 void KeyboardFocus::return_to_shelf(Control& card, const std::vector<Control*>& shelf) {

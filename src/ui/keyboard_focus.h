@@ -24,11 +24,13 @@ class KeyboardFocus {
   // board can be explored, but a filled one only while no card is held.
   bool is_stop(const Control& control) const;
   Control* focused() const { return m_focused; }
+  // Whether the keys can reach the control at all: the one rule of what can be acted on, which the
+  // nodes for a screen reader follow too. Focus may stay on a control that stopped acting (an answer
+  // just given), as long as it can be reached.
+  bool can_reach(const Control& control) const;
 
-  // The focus ring shows once a key has been used, and goes again at a pointer press, so that a
-  // mouse user sees the screens as they always were.
-  bool ring_shown() const { return m_ring_shown; }
-  void show_ring(bool shown);
+  // The focus ring shows while the keys are in use (input_mode.h).
+  bool ring_shown() const;
 
   void key(const KeyEvent& event);
   // A screen reader's own focus or activation: the focus goes to the control, and acting on it is
@@ -37,6 +39,11 @@ class KeyboardFocus {
   void act();
   // Escape: a held card goes back where it came from, as a drop on itself sends it.
   void put_back();
+  // The card the pointer has in a drag is held instead, as Enter picks it up, until a place is
+  // chosen; the focus goes to the first free place.
+  void hold(Control& card);
+  // The held card is put down on the place, as Enter there does.
+  void put_down_on(Control& place);
   // After every event: focus on a control that can no longer be reached moves on, and a window
   // whose focus no key has moved yet keeps it on its first stop (not one that leaves the screen).
   void refresh();
@@ -44,9 +51,6 @@ class KeyboardFocus {
   void reset();
 
  private:
-  // Focus may stay on a control that stopped acting (an answer just given), as long as it can be
-  // reached at all.
-  bool can_hold_focus(const Control& control) const;
   Control* first_stop(bool drop_places_only) const;
   // Moves the focus; with the ring shown, the control takes the highlight a pointer over it gives.
   void move_to(Control* control);
@@ -59,7 +63,6 @@ class KeyboardFocus {
   Window& m_window;
   Control* m_focused = nullptr;
   bool m_chosen = false;  // a key has moved the focus on this window
-  bool m_ring_shown = false;
 };
 
 }  // namespace metria

@@ -2,12 +2,19 @@
 // event, else the window; a control without a handler for the event swallows it.
 #include "ui/mouse_router.h"
 
+#include <cstdlib>
+
 #include "ui/control.h"
 #include "ui/window.h"
 
 namespace metria {
 
 namespace {
+
+// How long a press held still on a card takes to pick it up, and how far the pointer may stray
+// meanwhile (4 pixels: a hand's tremor, a finger's roll), in twips.
+constexpr std::int64_t kHoldMs = 600;
+constexpr int kStillTwips = 60;
 
 void call(const std::function<void(int)>& handler, const Control& target) {
   if (handler) handler(target.index());
@@ -24,16 +31,14 @@ void MouseRouter::handle(const PointerEvent& event) {
 }
 
 void MouseRouter::pointer_moved(Point p) {
+  if (m_hold_due && (std::abs(p.x - m_pressed_at.x) > kStillTwips || std::abs(p.y - m_pressed_at.y) > kStillTwips))
+    m_hold_due.reset();  // a drag after all
   Control* target = m_window.control_at(p);
   if (m_window.drag().active()) {
     m_window.drag().hover(target);
     return;
   }
-  if (target) {
-    call(target->handlers().mouse_move, *target);
-  } else if (m_window.form_mouse_move) {
-    m_window.form_mouse_move();
-  }
+  m_window.hover(target);
 }
 
 void MouseRouter::button_pressed(Point p, MouseButton button) {
@@ -42,11 +47,27 @@ void MouseRouter::button_pressed(Point p, MouseButton button) {
   m_pressed_button = button;
   m_pressed = m_window.control_at(p);
   if (m_pressed) call(m_pressed->handlers().mouse_down, *m_pressed);
+  if (m_pressed && !m_window.closed() && m_window.drag().source() == m_pressed) {
+    m_hold_due = m_window.clock().now_ms() + kHoldMs;
+    m_pressed_at = p;
+  }
+}
+
+void MouseRouter::hold_elapsed() {
+  m_hold_due.reset();
+  const DragSession& drag = m_window.drag();
+  if (m_button_down && m_pressed && drag.source() == m_pressed && !drag.by_keys()) m_window.focus().hold(*m_pressed);
 }
 
 void MouseRouter::button_released(Point p, MouseButton button) {
   if (!m_button_down || button != m_pressed_button) return;
   m_button_down = false;
+  m_hold_due.reset();
+  // A card the press picked up stays held for the next click.
+  if (m_window.drag().by_keys()) {
+    m_pressed = nullptr;
+    return;
+  }
   Control* target = m_window.control_at(p);
   if (m_window.drag().active()) {
     m_window.drag().drop(target);
@@ -60,6 +81,7 @@ void MouseRouter::button_released(Point p, MouseButton button) {
 void MouseRouter::reset() {
   m_button_down = false;
   m_pressed = nullptr;
+  m_hold_due.reset();
 }
 
 }  // namespace metria

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ui/canvas.h"
+#include "ui/strong_look.h"
 #include "ui/text_layout.h"
 #include "ui/window.h"
 
@@ -96,6 +97,8 @@ void paint_window(const Window& window, Canvas& canvas, double scale) {
     if (control.kind() == ControlKind::Label) paint_label(control, canvas, scale);
     if (control.kind() == ControlKind::Image) paint_image(control, canvas, scale);
   }
+
+  if (window.preferences().high_contrast) paint_strong_look(window, canvas, scale);
 
   // A card picked up by key is shown held; the keys' focus shows once a key has been used.
   const DragSession& drag = window.drag();

@@ -24,6 +24,7 @@ struct PictureText {
   std::string text;
   Rect rect;  // twips
   NodeRole role = NodeRole::Text;
+  bool faint = false;  // as a control's (control_def.h)
 };
 
 // Words of the picture as it draws them: centred on x, on a baseline, at a size, in pixels of the
@@ -32,6 +33,7 @@ struct DrawnWords {
   std::string_view text;
   double centre_x, baseline;
   int size;
+  bool faint = false;
 };
 
 // Their box is as wide as the characters set square and as tall as a line.
@@ -43,7 +45,7 @@ inline PictureText drawn_words(const DrawnWords& words, NodeRole role = NodeRole
   return {std::string(words.text),
           Rect{twips(words.centre_x - width / 2), twips(words.baseline - 0.88 * words.size), twips(width),
                twips(1.1 * words.size)},
-          role};
+          role, words.faint};
 }
 
 struct ScreenDef {

@@ -23,6 +23,7 @@ struct SemanticNode {
   bool disabled = false;  // a button that takes no action now
   bool stop = false;      // a button Tab stops on now (a filled place is none while a card is held)
   bool held = false;      // a card picked up by key
+  bool faint = false;     // its words are drawn faintly (control_def.h)
   std::string state;      // the screen's word on it, e.g. "正解", or the card on a place
   std::string shown;      // the text it shows on the screen, where that is not its name
   friend bool operator==(const SemanticNode&, const SemanticNode&) = default;

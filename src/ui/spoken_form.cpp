@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <deque>
 #include <iterator>
+#include <unordered_map>
 
 #include "ui/utf8.h"
 
@@ -85,9 +87,7 @@ constexpr Reading kReadings[] = {{U"那由他", U"なゆた"},   {U"阿僧祇", 
                                  {U"瞬息", U"しゅんそく"}, {U"弾指", U"だんし"},     {U"六徳", U"りっとく"},
                                  {U"清", U"せい"},         {U"浄", U"じょう"},       {U"一艙", U"いっそう"}};
 
-}  // namespace
-
-std::string spoken_form(std::string_view shown) {
+std::string worked_out(std::string_view shown) {
   const auto decoded = decode_utf8(shown);
   if (!decoded) return std::string(shown);
   const std::u32string text = mark_as_word(join_spaced_letters(*decoded));
@@ -112,6 +112,21 @@ std::string spoken_form(std::string_view shown) {
     }
   }
   return encode_utf8(out);
+}
+
+}  // namespace
+
+std::string spoken_form(std::string_view shown) {
+  // The screens' words are few and come back at every step: each is worked out once.
+  thread_local std::unordered_map<std::string_view, std::string> known;
+  thread_local std::deque<std::string> keys;
+  constexpr std::size_t kKept = 4096;
+  if (const auto found = known.find(shown); found != known.end()) return found->second;
+  if (keys.size() == kKept) {
+    known.clear();
+    keys.clear();
+  }
+  return known.emplace(keys.emplace_back(shown), worked_out(shown)).first->second;
 }
 
 }  // namespace metria

@@ -14,9 +14,11 @@
 #include "ui/clock.h"
 #include "ui/control.h"
 #include "ui/drag_session.h"
+#include "ui/input_mode.h"
 #include "ui/key_event.h"
 #include "ui/keyboard_focus.h"
 #include "ui/mouse_router.h"
+#include "ui/preferences.h"
 #include "ui/screen_def.h"
 #include "ui/timer_queue.h"
 
@@ -26,12 +28,16 @@ class SoundDevice;
 
 class Window {
  public:
-  Window(const ScreenDef& def, const Clock& clock, SoundDevice& sound);
+  // input: the run's one state of the keys, which the window's focus reads and a first key sets;
+  // preferences: what the system asks of the look, as it is now.
+  Window(const ScreenDef& def, const Clock& clock, SoundDevice& sound, InputMode& input,
+         const Preferences& preferences);
   ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
   const ScreenDef& definition() const { return m_def; }
+  const Clock& clock() const { return m_clock; }
 
   // A control by name, or an array member by name and Index, wherever it stands in the list.
   // Throws std::out_of_range for a name the definition does not hold.
@@ -49,6 +55,10 @@ class Window {
   // Window-level handlers: Form_MouseMove and Form_DragDrop.
   std::function<void()> form_mouse_move, form_drag_drop;
 
+  // The pointer, or the focus ring, rests on the control (null: on the window itself): its
+  // MouseMove runs; a control without one swallows the move.
+  void hover(Control* target);
+
   // Pointer input, in twips of the client area, and keys.
   void pointer_event(const PointerEvent& event);
   void key_event(const KeyEvent& event);
@@ -56,6 +66,9 @@ class Window {
   const DragSession& drag() const { return m_drag; }
   bool dragging() const { return m_drag.active(); }
   Icon drag_cursor() const { return m_drag.cursor(); }
+  const Preferences& preferences() const { return m_preferences; }
+  InputMode& input_mode() { return m_input; }
+  const InputMode& input_mode() const { return m_input; }
   KeyboardFocus& focus() { return m_focus; }
   const KeyboardFocus& focus() const { return m_focus; }
 
@@ -75,8 +88,13 @@ class Window {
 
   // Something visible changed since the last frame.
   bool needs_redraw() const { return m_needs_redraw; }
-  void invalidate() { m_needs_redraw = true; }
+  void invalidate() { m_needs_redraw = m_meaning_changed = true; }
   void mark_drawn() { m_needs_redraw = false; }
+  // Something a screen reader is told may have changed since the nodes were last worked out: what
+  // shows, what acts, the focus, a card held. Only then are they worked out again.
+  bool meaning_changed() const { return m_meaning_changed; }
+  void note_meaning_changed() { m_meaning_changed = true; }
+  void mark_described() { m_meaning_changed = false; }
 
   // Unloading: timers stop, sounds go silent, no further event is delivered.
   void close();
@@ -86,6 +104,8 @@ class Window {
   const ScreenDef& m_def;
   const Clock& m_clock;
   SoundDevice& m_sound;
+  InputMode& m_input;
+  const Preferences& m_preferences;
   std::vector<std::unique_ptr<Control>> m_controls;
   MouseRouter m_router;
   DragSession m_drag;
@@ -93,6 +113,7 @@ class Window {
   TimerQueue m_timers;
   std::vector<std::string> m_announcements;
   bool m_needs_redraw = true;
+  bool m_meaning_changed = true;
   bool m_closed = false;
 };
 

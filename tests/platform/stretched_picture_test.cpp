@@ -51,7 +51,9 @@ class StretchedPictures : public OffscreenRendering {
                                       .stretch = shown.stretch}}};
     VirtualClock clock;
     RecordingSoundDevice sound;
-    const Window window(def, clock, sound);
+    InputMode input;
+    const Preferences preferences;
+    const Window window(def, clock, sound, input, preferences);
     const PictureInfo info = picture_info(shown.picture);
     drawn = shown.stretch ? to_pixels(shown.rect, scale)
                           : PixelRect{to_pixels(shown.rect.left, scale), to_pixels(shown.rect.top, scale),

@@ -56,6 +56,28 @@ int main(int argc, char** argv) {
     drill_result(ScreenId::DrillSi, "drill_si_result_silver", 4);
     drill_result(ScreenId::DrillSmall, "drill_jps_result_bronze", 8);
     drill_result(ScreenId::DrillLarge, "drill_jpb_result_fail", 12);
+
+    // The system asks for more contrast: a wrong answer with the right one marked, cards on their
+    // places marked, the faint words strong.
+    const Preferences high_contrast{.high_contrast = true};
+    {
+      Harness h({.first_screen = ScreenId::QuizSi, .preferences = high_contrast});
+      auto& quiz = h.screen<QuizScreen>(ScreenId::QuizSi);
+      while (quiz.AnswerOpen != 1) h.advance(100);
+      h.click("Label1", wrong_answer(quiz));
+      ok &= save(h, resources, out + "/quiz_si_high_contrast.png");
+    }
+    {
+      Harness h({.first_screen = ScreenId::DrillSi, .preferences = high_contrast});
+      for (int k = 0; k < 5; ++k) h.drag("Label2", k, "Label1", k);
+      ok &= save(h, resources, out + "/drill_si_high_contrast.png");
+    }
+    // Less motion: the turtle of the opening stands where its walk ends.
+    {
+      Harness h({.preferences = {.reduced_motion = true}});
+      h.advance(2000);
+      ok &= save(h, resources, out + "/menu_reduced_motion.png");
+    }
   }
   TTF_Quit();
   SDL_Quit();

@@ -181,5 +181,48 @@ TEST_F(Dragging, HiddenPlacesGetNeitherDragOverNorDrop) {
   EXPECT_EQ(log, (std::vector<std::string>{"Move Card(0)", "Down Card(0)", "Drop Form"}));
 }
 
+// A press held still on a card for 0.6 s picks it up, for a hand that cannot drag: it stays held
+// after the release, and the next press puts it down on a place or back anywhere else. A shorter
+// press, or one that moves, is the click or the drag it always was.
+struct HoldCase {
+  const char* what;
+  std::int64_t held_ms;
+  Point stray;               // how far the pointer moves while pressed, in twips
+  const char* then_pressed;  // where the next click lands: a place, or empty for the background
+  std::vector<std::string> drops;
+};
+
+class HoldingStill : public ::testing::TestWithParam<HoldCase> {};
+
+TEST_P(HoldingStill, PicksTheCardUpOnlyWhenLongAndStill) {
+  TestProgram program{drag_window, log_drags};
+  Harness& h = program.harness;
+  std::vector<std::string>& log = program.screen(ScreenId::Menu).log;
+  const HoldCase& c = GetParam();
+  h.move_to("Card", 0);
+  h.press();
+  h.move_to({h.pointer().x + c.stray.x, h.pointer().y + c.stray.y});
+  h.advance(c.held_ms);
+  h.release();
+  if (*c.then_pressed) {
+    h.click("Place", 1);
+  } else {
+    h.click(h.background_point());
+  }
+  std::vector<std::string> drops;
+  for (const std::string& entry : log)
+    if (entry.starts_with("Drop")) drops.push_back(entry);
+  EXPECT_EQ(drops, c.drops);
+  EXPECT_FALSE(h.window().dragging());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, HoldingStill,
+    ::testing::Values(HoldCase{"held, then a place", 600, {0, 0}, "Place", {"Drop Place(1)"}},
+                      HoldCase{"held within a tremor, then a place", 600, {45, -45}, "Place", {"Drop Place(1)"}},
+                      HoldCase{"held, then the background: put back", 600, {0, 0}, "", {"Drop Card(0)"}},
+                      HoldCase{"too short: a click sends it home", 599, {0, 0}, "Place", {"Drop Card(0)"}},
+                      HoldCase{"moved: a drag, dropped on its card", 600, {90, 0}, "Place", {"Drop Card(0)"}}));
+
 }  // namespace
 }  // namespace metria::testing

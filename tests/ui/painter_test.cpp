@@ -35,7 +35,9 @@ struct Painting : ::testing::Test {
   VirtualClock clock;
   RecordingSoundDevice sound;
   ScreenDef def = drawing_window();
-  Window window{def, clock, sound};
+  InputMode input;
+  Preferences preferences;
+  Window window{def, clock, sound, input, preferences};
   RecordingCanvas canvas;
 };
 
@@ -75,7 +77,9 @@ TEST(LabelCaption, AOneLineLabelKeepsItsCaptionOnItsLineSetSmallerToFitATallerOn
                                     .caption = "合　格", .alignment = Alignment::Centre, .font = banner},
                                    {.name = "Tall", .kind = ControlKind::Label, .rect = {0, 3300, 3405, 2600},
                                     .caption = "合　格", .font = banner}}};
-  Window window(def, clock, sound);
+  InputMode input;
+  const Preferences preferences;
+  Window window(def, clock, sound, input, preferences);
   RecordingCanvas canvas;
   paint_window(window, canvas);
   std::vector<DrawOp> texts;

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <optional>
+#include <string_view>
 
 #include "app/app.h"
 #include "platform/sdl/x11_window_hints.h"
@@ -24,20 +25,20 @@ std::optional<MouseButton> button_of(std::uint8_t sdl_button) {
   }
 }
 
-// The keys that move the focus and act; a held-down key repeats only the moves.
-std::optional<Key> key_of(const SDL_KeyboardEvent& key) {
-  const bool repeat = key.repeat != 0;
-  switch (key.keysym.sym) {
-    case SDLK_TAB: return Key::Tab;
-    case SDLK_LEFT: return Key::Left;
-    case SDLK_RIGHT: return Key::Right;
-    case SDLK_UP: return Key::Up;
-    case SDLK_DOWN: return Key::Down;
+// SDL's key as a browser names it, the names the program's key rule reads; empty for a key the
+// program has no use for.
+std::string_view key_name(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_TAB: return "Tab";
+    case SDLK_LEFT: return "ArrowLeft";
+    case SDLK_RIGHT: return "ArrowRight";
+    case SDLK_UP: return "ArrowUp";
+    case SDLK_DOWN: return "ArrowDown";
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return repeat ? std::nullopt : std::optional(Key::Enter);
-    case SDLK_SPACE: return repeat ? std::nullopt : std::optional(Key::Space);
-    case SDLK_ESCAPE: return repeat ? std::nullopt : std::optional(Key::Escape);
-    default: return std::nullopt;
+    case SDLK_KP_ENTER: return "Enter";
+    case SDLK_SPACE: return " ";
+    case SDLK_ESCAPE: return "Escape";
+    default: return {};
   }
 }
 
@@ -61,8 +62,11 @@ void deliver_event(App& app, WindowLookup& windows, const SDL_Event& event) {
                                     *button_of(event.button.button)});
       break;
     case SDL_KEYDOWN:
-      if (Window* window = windows.window_for(event.key.windowID); window && key_of(event.key))
-        app.key_event(*window, {*key_of(event.key), (event.key.keysym.mod & KMOD_SHIFT) != 0});
+      if (Window* window = windows.window_for(event.key.windowID))
+        app.key_press(*window, {.name = key_name(event.key.keysym.sym),
+                                .repeat = event.key.repeat != 0,
+                                .shift = (event.key.keysym.mod & KMOD_SHIFT) != 0,
+                                .command = (event.key.keysym.mod & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) != 0});
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) {

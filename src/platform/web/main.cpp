@@ -61,10 +61,14 @@ EMSCRIPTEN_KEEPALIVE void web_pointer_release(int x, int y, int button) {
   pointer(metria::PointerAction::Release, x, y, button);
 }
 
-// key: 0 Tab, 1 Enter, 2 Space, 3 Escape, 4 Left, 5 Right, 6 Up, 7 Down (the core's Key order).
-EMSCRIPTEN_KEEPALIVE void web_key(int key, int shift) {
-  if (key < 0 || key > static_cast<int>(metria::Key::Down)) return;
-  deliver([&](metria::web::WebProgram& program) { program.key({static_cast<metria::Key>(key), shift != 0}); });
+// name: the event's key, as the browser gives it; command: Ctrl, Alt or Meta held. Returns 1 where
+// the program took the key, and the page is to stop the browser's own use of it.
+EMSCRIPTEN_KEEPALIVE int web_key(const char* name, int repeat, int shift, int command) {
+  bool taken = false;
+  deliver([&](metria::web::WebProgram& program) {
+    taken = program.key({.name = name, .repeat = repeat != 0, .shift = shift != 0, .command = command != 0});
+  });
+  return taken ? 1 : 0;
 }
 
 // name, index: a control as the nodes name it in their ids ("Label1:3"), from the page's layer.

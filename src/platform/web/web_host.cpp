@@ -92,19 +92,20 @@ void WebHost::publish(const Window& window, const std::vector<SemanticNode>& nod
 // Rectangles go in pixels of the definitions: the page places them at whatever scale it draws.
 void WebHost::send_nodes() {
   const auto published = m_nodes.find(current());
-  std::string json = "[";
+  const bool keys_in_use = current() && current()->input_mode().keys_in_use;
+  std::string json = std::string("{\"keysInUse\":") + (keys_in_use ? "true" : "false") + ",\"nodes\":[";
   for (const SemanticNode& node : published == m_nodes.end() ? std::vector<SemanticNode>{} : published->second) {
     const PixelRect box = to_pixels(node.rect);
-    if (json.size() > 1) json += ",";
+    if (json.back() != '[') json += ",";
     json += "{\"id\":" + quoted(node.control.empty() ? "" : node.control + ":" + std::to_string(node.index)) +
             ",\"role\":\"" + role_word(node.role) + "\",\"name\":" + quoted(node.name) +
-            ",\"x\":" + std::to_string(box.x) + ",\"y\":" + std::to_string(box.y) + ",\"w\":" +
-            std::to_string(box.w) + ",\"h\":" + std::to_string(box.h) +
-            ",\"focused\":" + (node.focused ? "true" : "false") + ",\"disabled\":" +
-            (node.disabled ? "true" : "false") + ",\"stop\":" + (node.stop ? "true" : "false") + ",\"held\":" + (node.held ? "true" : "false") +
+            ",\"x\":" + std::to_string(box.x) + ",\"y\":" + std::to_string(box.y) + ",\"w\":" + std::to_string(box.w) +
+            ",\"h\":" + std::to_string(box.h) + ",\"focused\":" + (node.focused ? "true" : "false") +
+            ",\"disabled\":" + (node.disabled ? "true" : "false") + ",\"stop\":" + (node.stop ? "true" : "false") +
+            ",\"held\":" + (node.held ? "true" : "false") + ",\"faint\":" + (node.faint ? "true" : "false") +
             ",\"state\":" + quoted(node.state) + ",\"shown\":" + quoted(node.shown) + "}";
   }
-  metria_publish_nodes((json + "]").c_str());
+  metria_publish_nodes((json + "]}").c_str());
 }
 
 void WebHost::announce(const std::string& words) { metria_announce(words.c_str()); }

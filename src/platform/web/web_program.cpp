@@ -37,9 +37,11 @@ void WebProgram::pointer(PointerAction action, int x, int y, MouseButton button)
   settle();
 }
 
-void WebProgram::key(const KeyEvent& event) {
-  if (Window* window = m_host.current()) m_app.key_event(*window, event);
+bool WebProgram::key(const KeyPress& press) {
+  Window* window = m_host.current();
+  const bool taken = window && m_app.key_press(*window, press);
   settle();
+  return taken;
 }
 
 void WebProgram::focus_control(const std::string& name, int index) {

@@ -21,7 +21,8 @@ class WebProgram {
   void start();
   // Pointer input at device pixel x, y of the canvas.
   void pointer(PointerAction action, int x, int y, MouseButton button);
-  void key(const KeyEvent& event);
+  // Whether the program took the key, so that the page stops the browser's own use of it.
+  bool key(const KeyPress& press);
   // The page's element for a control got the focus, or was acted on (a screen reader's click).
   void focus_control(const std::string& name, int index);
   void activate_control(const std::string& name, int index);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "screens/drills/drill_geometry.h"
+#include "screens/screen_words.h"
 
 namespace metria {
 
@@ -54,8 +55,9 @@ ControlDef single_control(const DrillLayout& layout, std::string_view name) {
     return {.name = "Label6",
             .rect = layout.menu_spot,
             .back_style = BackStyle::Transparent,
-            .text_alternative = "■メニュー",
-            .leaves_screen = true};
+            .text_alternative = words::kMenuSpot,
+            .leaves_screen = true,
+            .faint = true};
   if (name == "Label7")
     return {.name = "Label7",
             .rect = layout.retry,
@@ -65,9 +67,9 @@ ControlDef single_control(const DrillLayout& layout, std::string_view name) {
             .fore_color = colors::kWhite,
             .alignment = Alignment::Centre,
             .font = Font{Face::Mincho, 24, true}};
-  if (name == "Image1") return medal(name, layout.gold, Picture::GoldMedal, "金メダル");
-  if (name == "Image2") return medal(name, layout.silver, Picture::SilverMedal, "銀メダル");
-  if (name == "Image3") return medal(name, layout.bronze, Picture::BronzeMedal, "銅メダル");
+  if (name == "Image1") return medal(name, layout.gold, Picture::GoldMedal, words::kGoldMedal);
+  if (name == "Image2") return medal(name, layout.silver, Picture::SilverMedal, words::kSilverMedal);
+  if (name == "Image3") return medal(name, layout.bronze, Picture::BronzeMedal, words::kBronzeMedal);
   throw std::logic_error("no drill control " + std::string(name));
 }
 
@@ -137,9 +139,11 @@ ScreenDef build_drill_definition(const DrillLayout& layout) {
   def.controls.push_back({.name = "Timer1", .kind = ControlKind::Timer});
   // The keys visit the cards where they lie on the shelf, then the places down the table.
   def.reading_order = {{"Label2"}, {"Label1", true}};
-  def.picture_texts = {drawn_words({"数の接頭語", 71, 30.1, 21}, NodeRole::Heading),
-                       drawn_words({"接頭語を数にドラッグして下さい", 278.5, 28.3, 16}),
-                       drawn_words({"１０の○○乗", 187.5, 82.7, 34})};
+  def.picture_texts = {
+      drawn_words({"数の接頭語", 71, 30.1, 21}, NodeRole::Heading),
+      drawn_words(
+          {.text = "接頭語を数にドラッグして下さい", .centre_x = 278.5, .baseline = 28.3, .size = 16, .faint = true}),
+      drawn_words({"１０の○○乗", 187.5, 82.7, 34})};
   for (int number = 1; number <= 3; ++number) def.controls.push_back(player(number));
   return def;
 }

@@ -167,7 +167,7 @@ void DrillScreen::Form_DragDrop() { SendCardHome(); }
 
 void DrillScreen::CardActs(int Index, bool acts) {
   control("Label2", Index).set_acts(acts);
-  control("Label2", Index).set_state_note(acts ? "" : "正解");
+  control("Label2", Index).set_state_note(acts ? "" : kRightNote);
   control("Label1", Index).set_acts(acts);
   // A filled place says which card lies on it.
   control("Label1", Index).set_state_note(acts ? "" : control("Label2", Index).caption());

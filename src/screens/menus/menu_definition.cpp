@@ -1,5 +1,6 @@
 // The main menu's window and controls, front to back.
 #include "screens/menus/menu_screen.h"
+#include "screens/screen_words.h"
 
 namespace metria {
 
@@ -59,12 +60,12 @@ ScreenDef build() {
                .kind = ControlKind::Image,
                .rect = {3735, 3735, 1800, 1800},
                .picture = Picture::TurtlePose1,
-               .text_alternative = "歩くかめ"},
+               .text_alternative = words::kWalkingTurtle},
               {.name = "Image1",
                .kind = ControlKind::Image,
                .rect = {3735, 4200, 1815, 1785},
                .picture = Picture::TurtlePose2,
-               .text_alternative = "歩くかめ"},
+               .text_alternative = words::kWalkingTurtle},
               {.name = "Timer1", .kind = ControlKind::Timer},
               {.name = "Timer2", .kind = ControlKind::Timer},
               {.name = "Timer3", .kind = ControlKind::Timer},

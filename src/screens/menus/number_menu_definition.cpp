@@ -1,5 +1,6 @@
 // The sub-menu's window and controls, front to back.
 #include "screens/menus/number_menu_screen.h"
+#include "screens/screen_words.h"
 
 namespace metria {
 
@@ -37,8 +38,9 @@ ScreenDef build() {
                .kind = ControlKind::Label,
                .rect = {7485, 285, 1245, 285},
                .back_style = BackStyle::Transparent,
-               .text_alternative = "■メニュー",
-               .leaves_screen = true},
+               .text_alternative = words::kMenuSpot,
+               .leaves_screen = true,
+               .faint = true},
               // The question, in bold Mincho of 18 points (24 pixels).
               {.name = "Label1",
                .kind = ControlKind::Label,
@@ -64,13 +66,13 @@ ScreenDef build() {
                .rect = {3720, 3150, 1800, 1800},
                .visible = false,
                .picture = Picture::TurtlePose1,
-               .text_alternative = "歩くかめ"},
+               .text_alternative = words::kWalkingTurtle},
               {.name = "Image1",
                .kind = ControlKind::Image,
                .rect = {3720, 3750, 1815, 1785},
                .visible = false,
                .picture = Picture::TurtlePose2,
-               .text_alternative = "歩くかめ"},
+               .text_alternative = words::kWalkingTurtle},
               {.name = "Timer1", .kind = ControlKind::Timer},
               {.name = "Timer2", .kind = ControlKind::Timer},
               {.name = "Timer3", .kind = ControlKind::Timer},

@@ -7,6 +7,7 @@
 
 #include "app/fatal_error.h"
 #include "screens/quizzes/quiz_parameters.h"
+#include "screens/screen_words.h"
 
 namespace metria {
 namespace {
@@ -39,8 +40,9 @@ ScreenDef build(const QuizParameters& p) {
   c.push_back({.name = "Label4",
                .rect = at.label4,
                .back_style = BackStyle::Transparent,
-               .text_alternative = "■メニュー",
-               .leaves_screen = true});
+               .text_alternative = words::kMenuSpot,
+               .leaves_screen = true,
+               .faint = true});
   // "■再挑戦" covers the remaining count while the result shows.
   c.push_back({.name = "Label11",
                .rect = at.label11,
@@ -121,21 +123,21 @@ ScreenDef build(const QuizParameters& p) {
                .visible = false,
                .picture = Picture::GoldMedal,
                .stretch = true,
-               .text_alternative = "金メダル"});
+               .text_alternative = words::kGoldMedal});
   c.push_back({.name = "Image7",
                .kind = ControlKind::Image,
                .rect = at.image7,
                .visible = false,
                .picture = Picture::SilverMedal,
                .stretch = true,
-               .text_alternative = "銀メダル"});
+               .text_alternative = words::kSilverMedal});
   c.push_back({.name = "Image8",
                .kind = ControlKind::Image,
                .rect = at.image8,
                .visible = false,
                .picture = Picture::BronzeMedal,
                .stretch = true,
-               .text_alternative = "銅メダル"});
+               .text_alternative = words::kBronzeMedal});
   c.push_back({.name = "Image4",
                .kind = ControlKind::Image,
                .rect = at.image4,
@@ -156,7 +158,8 @@ ScreenDef build(const QuizParameters& p) {
                .fore_color = kWhite,
                .alignment = Alignment::Centre,
                .font = mincho(17),
-               .text_alternative = "問題　{}"});
+               .text_alternative = "問題　{}",
+               .faint = true});
   c.push_back({.name = "Label3",
                .rect = at.label3,
                .visible = false,
@@ -172,13 +175,13 @@ ScreenDef build(const QuizParameters& p) {
                .rect = at.image1,
                .visible = false,
                .picture = Picture::TurtlePose1,
-               .text_alternative = "歩くかめ"});
+               .text_alternative = words::kWalkingTurtle});
   c.push_back({.name = "Image2",
                .kind = ControlKind::Image,
                .rect = at.image2,
                .visible = false,
                .picture = Picture::TurtlePose2,
-               .text_alternative = "歩くかめ"});
+               .text_alternative = words::kWalkingTurtle});
 
   for (const char* timer : {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6"})
     c.push_back({.name = timer, .kind = ControlKind::Timer});

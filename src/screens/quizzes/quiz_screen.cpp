@@ -208,7 +208,7 @@ void QuizScreen::paint_right_answers(Color color) {
     if (answer != kEmptyAnswerSlot) {
       control("Label1", answer).set_back_color(color);
       // Red is the only sign of a right answer otherwise.
-      control("Label1", answer).set_state_note(color == colors::kRed ? "正解" : "");
+      control("Label1", answer).set_state_note(color == colors::kRed ? kRightNote : "");
     }
 }
 

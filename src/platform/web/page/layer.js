@@ -11,24 +11,15 @@
 'use strict';
 
 const MetriaLayer = (() => {
-  // The keys the program takes, in the order of its Key (main.cpp's web_key).
-  const KEYS = { Tab: 0, Enter: 1, ' ': 2, Escape: 3, ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7 };
   const TAGS = { heading: 'h2', text: 'p', status: 'p', image: 'div', button: 'button' };
-
-  // The screens' own colours give these words less than 4.5:1; where the user asks for more
-  // contrast, their elements show the words themselves (style.css, .strong).
-  const LOW_CONTRAST = [
-    (node) => node.role === 'text' && node.id === 'Label2:-1',  // a quiz's item, white on red
-    (node) => node.role === 'button' && node.shown === '■メニュー',  // the menu spot in the pictures
-    (node) => node.role === 'text' && node.name === '接頭語を数にドラッグして下さい',
-  ];
 
   let layer = null;
   let layerName = null;
   let region = null;
   let frame = null;  // the window's frame, named by its title
   let retiring = null;  // the last window's layer, until the new window's focus is placed
-  let program = null;  // { focus(name, index), activate(name, index), key(code, shift), keysUnused() }
+  let program = null;  // { focus(name, index), activate(name, index), key(event) }
+  let keysInUse = false;  // as the program last published it
   const elements = new Map();  // key of a node -> its element
   let focusedKey = null;  // the node the program has focused, as last published
   let placingFocus = false;
@@ -92,7 +83,9 @@ const MetriaLayer = (() => {
       element.firstChild.textContent = words;
     }
     const shown = node.shown || node.name;
-    const strong = LOW_CONTRAST.some((test) => test(node));
+    // The words the screens draw too faintly: where the user asks for more contrast, their elements
+    // show the words themselves (style.css, .strong).
+    const strong = node.faint;
     element.classList.toggle('strong', strong);
     // What such an element shows is the screen's text; a screen reader has the node's words.
     let visible = element.querySelector('.shown');
@@ -121,21 +114,16 @@ const MetriaLayer = (() => {
     setAttribute(element, 'data-state', node.state || null);
   }
 
-  // Arrows and Escape move and put back within the window; Tab and Shift+Tab are the browser's own
-  // over the buttons, whose order is the program's, and may leave the window.
+  // The program decides what every key does, but two are the browser's own on a button, as a
+  // screen reader expects them to be: Enter and Space click it (the program's activation, the
+  // same as its Enter), and Tab and Shift+Tab move over the buttons, whose order is the program's,
+  // and may leave the window, once the keys are in use (the first key only shows where the focus
+  // is, in the program).
   function takeKey(event) {
-    if (event.ctrlKey || event.altKey || event.metaKey) return;
-    const code = KEYS[event.key];
-    if (code === undefined) return;
-    if ((code === KEYS.Enter || code === KEYS[' ']) && event.repeat) {
-      event.preventDefault();  // a held key repeats only the moves, as on the desktop
-      return;
-    }
-    if (code === KEYS.Enter || code === KEYS[' ']) return;
-    // The first key only shows where the focus is, in the program, as on the desktop.
-    if (code === KEYS.Tab && !program.keysUnused()) return;
-    event.preventDefault();
-    program.key(code, event.shiftKey);
+    const command = event.ctrlKey || event.altKey || event.metaKey;
+    if (!command && !event.repeat && (event.key === 'Enter' || event.key === ' ')) return;
+    if (!command && event.key === 'Tab' && keysInUse) return;
+    program.key(event);
   }
 
   // Each window has a layer of its own: a screen reader says a window's name as the focus enters
@@ -178,8 +166,6 @@ const MetriaLayer = (() => {
   }
 
   return {
-    KEYS,
-
     // The page's elements: the layer, the hidden element that names it, the live region and the
     // window's frame; the program's calls.
     attach(elementsOfPage, programCalls) {
@@ -191,9 +177,10 @@ const MetriaLayer = (() => {
       layer.addEventListener('keydown', takeKey);
     },
 
-    // The current window's nodes, in reading order; width and height: the window's, in the same
-    // pixels; caption: its title.
-    publish(nodes, width, height, caption) {
+    // The program's state of the keys and the current window's nodes, in reading order; width and
+    // height: the window's, in the same pixels; caption: its title.
+    publish({ keysInUse: inUse, nodes }, width, height, caption) {
+      keysInUse = inUse;
       const keys = keysOf(nodes);
       const wanted = new Map(keys.map((key, i) => [key, nodes[i]]));
       for (const [key, element] of elements) {

@@ -29,7 +29,6 @@ const MetriaPage = (() => {
   let deviceScale = 1;  // device pixels per pixel of the definitions, as the program last drew at
   let openingRatio = null;  // devicePixelRatio at the first fit
   let dragCursor = 'default';
-  let keysInUse = false;  // as the program's frame keeps it: from a key until a pointer press
 
   // Calls into the program (main.cpp) while a run is on; never from inside one of its own calls
   // into the page (a focus event that moving the focus raises, say).
@@ -42,16 +41,24 @@ const MetriaPage = (() => {
   // The entry points that take a control's name and Index.
   function callOnControl(name, control, index) {
     if (!running || delivering) return;
-    keysInUse = true;
     MetriaLayer.quiet();
     delivering = true;
     try { Module.ccall(name, null, ['string', 'number'], [control, index]); } finally { delivering = false; }
   }
 
-  function key(code, shift) {
-    keysInUse = true;
+  // A key for the program, which says whether it took it: the browser's own use of a taken key
+  // is stopped.
+  function key(event) {
+    if (!running || delivering) return;
     MetriaLayer.quiet();
-    call('_web_key', code, shift ? 1 : 0);
+    delivering = true;
+    let taken;
+    try {
+      taken = Module.ccall('web_key', 'number', ['string', 'number', 'number', 'number'],
+                           [event.key, event.repeat ? 1 : 0, event.shiftKey ? 1 : 0,
+                            event.ctrlKey || event.altKey || event.metaKey ? 1 : 0]);
+    } finally { delivering = false; }
+    if (taken) event.preventDefault();
   }
 
   // The viewport in CSS pixels as they were at the first fit. Browser zoom changes the CSS pixels of
@@ -132,7 +139,6 @@ const MetriaPage = (() => {
       });
     }
     canvas.addEventListener('pointerdown', (event) => {
-      if (event.isPrimary) keysInUse = false;
       if (event.isPrimary && running) MetriaLayer.quiet();
       send('_web_pointer_press', event);
     });
@@ -158,15 +164,11 @@ const MetriaPage = (() => {
       focus: (control, index) => callOnControl('web_focus_control', control, index),
       activate: (control, index) => callOnControl('web_activate_control', control, index),
       key,
-      keysUnused: () => !keysInUse,
     });
     document.addEventListener('keydown', (event) => {
-      const code = MetriaLayer.KEYS[event.key];
-      if (code === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
       if (!running || !shown || ![document.body, canvas, frame].includes(event.target)) return;
-      if (code === MetriaLayer.KEYS.Tab && !MetriaLayer.hasFocusedNode()) return;
-      event.preventDefault();
-      key(code, event.shiftKey);
+      if (event.key === 'Tab' && !MetriaLayer.hasFocusedNode()) return;
+      key(event);
       // A key that left the program's focus where it was publishes nothing: the page follows anyway.
       MetriaLayer.followFocus();
     });
@@ -177,7 +179,6 @@ const MetriaPage = (() => {
     element('start-panel').hidden = true;
     element('ended').hidden = true;
     running = true;
-    keysInUse = false;
     // Less motion, where the user asks for it: the turtle stands.
     call('_web_start', seed, matchMedia('(prefers-reduced-motion: reduce)').matches ? 1 : 0);
     // The sound context is made once the first frame is on screen: the first one in a browser's
@@ -333,8 +334,9 @@ const MetriaPage = (() => {
       showTurnHint(cssScale);
     },
 
-    publishNodes(nodes) {
-      if (shown) MetriaLayer.publish(nodes, shown.width, shown.height, shown.caption);
+    // published: { keysInUse, nodes }, the program's state of the keys and the window's nodes.
+    publishNodes(published) {
+      if (shown) MetriaLayer.publish(published, shown.width, shown.height, shown.caption);
     },
 
     announce(words) {

@@ -7,13 +7,20 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
 PACKAGES = cmake g++ make pkg-config \
-           libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev libasound2-dev \
+           libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libsdl2-mixer-dev libfontconfig-dev libasound2-dev libglib2.0-dev \
+           libatk1.0-dev libatk-bridge2.0-dev \
            fonts-ipafont-mincho fonts-ipafont-gothic
 # MeCab with the dictionary Japanese speech synthesis reads with: every spoken name must have a reading.
 TEST_PACKAGES = libgtest-dev libbenchmark-dev mecab mecab-naist-jdic
+# A private session bus and GNOME's schemas, for reading the desktop's contrast and motion settings.
+TEST_PACKAGES += dbus-daemon gsettings-desktop-schemas
 # A PulseAudio server of the benchmarks' own, with a null sink, for the sound output's figures.
 BENCH_PACKAGES = pulseaudio
 E2E_PACKAGES = xvfb xauth xdotool imagemagick x11-utils python3 bc openbox
+# The accessibility bus and a client of it, on a session bus of the test's own.
+E2E_PACKAGES += at-spi2-core dbus-bin python3-gi gir1.2-atspi-2.0
+# Orca, heard through a silent speech-dispatcher voice in Japanese, run from node (tests/web/orca.js).
+E2E_PACKAGES += orca speech-dispatcher speech-dispatcher-audio-plugins python3-pyatspi dbus-daemon locales nodejs
 CLANG_PACKAGES = clang-14
 DEB_PACKAGES = debhelper dpkg-dev fakeroot lintian appstream desktop-file-utils
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real window, used as a person would: a private Xvfb, the pointer moved and clicked
 # with xdotool, and what the window shows read back from screenshots and window titles. Then the program
-# under faults (tests/e2e/faults.sh).
+# over AT-SPI (tests/e2e/atspi.sh), heard with Orca (tests/e2e/heard_desktop.js), and under faults
+# (tests/e2e/faults.sh).
 #
 # Usage: tests/e2e/run.sh BINARY        (make e2e runs it on build/metria)
 # Prints one PASS or FAIL line per scenario; exits non-zero when any failed. About 2 minutes.
@@ -331,6 +332,20 @@ scenario "close box of メニュー ends the program" close_box_on_menu
 scenario "close box of ＳＩ単位 ends the program" close_box_on_quiz
 scenario "SIGTERM ends the program with status 0" terminated
 app_stop
+
+echo "----  over AT-SPI"
+if "$E2E_DIR/atspi.sh" "$BINARY"; then
+  pass "atspi.sh"
+else
+  fail "atspi.sh"
+fi
+
+echo "----  heard with Orca"
+if node "$E2E_DIR/heard_desktop.js" "$BINARY" "$E2E_OUT/orca-desktop.txt"; then
+  pass "heard_desktop.js"
+else
+  fail "heard_desktop.js"
+fi
 
 echo "----  faults"
 if "$E2E_DIR/faults.sh" "$BINARY"; then

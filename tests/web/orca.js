@@ -1,6 +1,7 @@
 // A real screen reader on the web build: Orca with the page open in Chromium or Firefox, on a
 // display, a session bus and an accessibility bus of the session's own (Xvfb, openbox, dbus-daemon,
 // at-spi-bus-launcher), so that a test presses keys as a user does and reads back what Orca said.
+// The desktop program is heard the same way, started by its command instead of a browser.
 //
 // What Orca says is read from its debug log, whose lines "SPEECH OUTPUT: '…'" are each an
 // utterance. It says it to a speech-dispatcher of the session's own whose only voice says nothing
@@ -42,6 +43,8 @@ const NEEDED = [
   ['/usr/share/i18n/locales/ja_JP', 'locales'],
 ];
 const BROWSERS = { chromium: [CHROMIUM, 'chromium'], firefox: [FIREFOX, 'firefox-esr'] };
+// The engine of a session that runs a program of the desktop by its command, no browser.
+const DESKTOP = 'desktop';
 
 // The folder of /usr/lib that this machine's libraries are in (x86_64-linux-gnu here).
 function multiarch() {
@@ -50,8 +53,8 @@ function multiarch() {
 
 // Why a session in this engine cannot run here, or null where it can.
 function available(engine = 'chromium') {
-  if (!BROWSERS[engine]) return `no Orca session for ${engine}: only chromium and firefox`;
-  const missing = [...NEEDED, BROWSERS[engine]].filter(([file]) => !fs.existsSync(file));
+  if (!BROWSERS[engine] && engine !== DESKTOP) return `no Orca session for ${engine}: only chromium, firefox and ${DESKTOP}`;
+  const missing = [...NEEDED, ...(BROWSERS[engine] ? [BROWSERS[engine]] : [])].filter(([file]) => !fs.existsSync(file));
   if (missing.length) return `Orca sessions need ${missing.map(([file, pkg]) => `${pkg} (no ${file})`).join(', ')}`;
   const other = runningOrca();
   return other ? `an Orca of this user runs already (pid ${other}), and Orca runs only one at a time` : null;
@@ -215,10 +218,11 @@ class Session {
     return file;
   }
 
-  // A process of the session, in a process group of its own, its output in NAME.out in the folder.
-  start(name, command, args, { stdout = 'file' } = {}) {
+  // A process of the session, in a process group of its own, its output in NAME.out in the folder;
+  // env: what it has in its environment besides the session's.
+  start(name, command, args, { stdout = 'file', env = {} } = {}) {
     const out = fs.openSync(path.join(this.dir, `${name}.out`), 'a');
-    const child = spawn(command, args, { env: this.env, detached: true,
+    const child = spawn(command, args, { env: { ...this.env, ...env }, detached: true,
                                          stdio: ['ignore', stdout === 'pipe' ? 'pipe' : out, out] });
     fs.closeSync(out);
     child.on('error', (error) => { this.failure = this.failure || `${name} could not start: ${error.message}`; });
@@ -250,7 +254,7 @@ class Session {
 
   x(args) { return run('/usr/bin/xdotool', args, this.env); }
 
-  async open(url) {
+  async open(target) {
     const home = path.join(this.dir, 'home');
     const runtime = path.join(this.dir, 'runtime');
     fs.mkdirSync(runtime, { recursive: true, mode: 0o700 });
@@ -294,18 +298,24 @@ class Session {
       '--dest=org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus.NameHasOwner', 'string:org.a11y.Bus'],
       this.env)).stdout.includes('boolean true'));
 
-    // Orca before the browser, so that it hears the page load.
+    // Orca before the browser or the program, so that it hears the page load or the first window.
     const other = runningOrca();
     if (other) throw new Error(`an Orca of this user runs already (pid ${other}), and Orca runs only one at a time`);
     this.start('orca', PYTHON, [orca, `--debug-file=${this.log.file}`]);
     await this.until('start of Orca', 30000, () => { this.read(); return this.orcaStarted; });
 
-    const browser = this.engine === 'firefox' ? this.startFirefox(url) : this.startChromium(url);
-    this.window = await this.until(`${this.engine} window`, 30000, async () =>
-      (await this.x(['search', '--onlyvisible', '--pid', String(browser.pid)])).stdout.split('\n').filter(Boolean).pop());
-    await this.focus();
-    await this.waitForSpeech(PAGE_LOADED, 30000);
-    // Orca goes on to say where on the page it is; a test starts once it has said so.
+    if (this.engine === DESKTOP) {
+      this.program = this.start('program', target.command[0], target.command.slice(1), { env: target.env });
+      await this.focus();
+    } else {
+      const browser = this.engine === 'firefox' ? this.startFirefox(target) : this.startChromium(target);
+      this.window = await this.until(`${this.engine} window`, 30000, async () =>
+        (await this.x(['search', '--onlyvisible', '--pid', String(browser.pid)])).stdout.split('\n').filter(Boolean).pop());
+      await this.focus();
+      await this.waitForSpeech(PAGE_LOADED, 30000);
+    }
+    // Orca goes on to say where on the page it is, or what the window shows; a test starts once it
+    // has said so.
     await this.quiet(1000, 15000);
   }
 
@@ -323,13 +333,24 @@ class Session {
                                                       '--width', String(SCREEN[0]), '--height', String(SCREEN[1]), url]);
   }
 
-  // Gives the browser's window the keyboard's focus, unless it has it.
+  // Gives the window the keyboard's focus, unless it has it.
   async focus() {
     await this.until(`keyboard focus on the ${this.engine} window`, 10000, async () => {
-      if ((await this.x(['getactivewindow'])).stdout === this.window) return true;
-      await this.x(['windowactivate', this.window]);
+      const window = await this.shownWindow();
+      if (!window) return false;
+      if ((await this.x(['getactivewindow'])).stdout === window) return true;
+      await this.x(['windowactivate', window]);
       return false;
     });
+  }
+
+  // The window the keys go to: the browser's one window; the program's only window that shows now,
+  // as it opens a new one for each screen (none while it changes screens).
+  async shownWindow() {
+    if (this.engine !== DESKTOP) return this.window;
+    const shown = (await this.x(['search', '--onlyvisible', '--pid', String(this.program.pid)])).stdout;
+    const windows = shown.split('\n').filter(Boolean);
+    return windows.length === 1 && windows[0];
   }
 
   // Reads what Orca has added to its log since the last read. Only whole entries are taken: one
@@ -379,7 +400,7 @@ class Session {
   }
 
   // Presses keys, by xdotool's names separated by spaces ('Tab', 'shift+Tab Return'), in the
-  // browser's window.
+  // browser's or the program's window.
   async press(keys) {
     await this.focus();
     const pressed = await this.x(['key', '--delay', '50', ...keys.trim().split(/\s+/)]);
@@ -440,8 +461,10 @@ class Session {
 }
 
 // A session in this engine with the page at url open: the browser's window has the keyboard's
-// focus, and Orca has heard the page load and has said nothing more for a second. The mark is at
-// the session's start, so that a wait sees what Orca said on opening too.
+// focus, and Orca has heard the page load and has said nothing more for a second. With the engine
+// 'desktop', url is instead the program to run, { command: [file, ...arguments], env: {...} }:
+// its window has the focus, and Orca has said nothing for a second. The mark is at the session's
+// start, so that a wait sees what Orca said on opening too.
 async function startSession(engine, url) {
   const missing = available(engine);
   if (missing) throw new Error(missing);

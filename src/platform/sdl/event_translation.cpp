@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "platform/sdl/accessibility_bridge.h"
+#include "platform/sdl/preferences_event.h"
 #include "platform/sdl/x11_window_hints.h"
 #include "ui/geometry.h"
 
@@ -76,13 +78,18 @@ void deliver_event(App& app, WindowLookup& windows, const SDL_Event& event) {
       } else if (event.window.event == SDL_WINDOWEVENT_MOVED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         // A window manager that puts a window in full screen moves it, and may change its size.
         if (SDL_Window* sdl_window = SDL_GetWindowFromID(event.window.windowID)) leave_full_screen(sdl_window);
+        windows.moved(event.window.windowID);
       }
       break;
     case SDL_QUIT:
       // Asked to stop from outside (a signal, the session ending): as if every window were closed.
       app.End();
       break;
-    default: break;  // SDL_FINGER* among them: their mouse events carry the same input
+    default:  // SDL_FINGER* among them: their mouse events carry the same input
+      deliver_preferences_event(app, event);
+      // A screen reader's requests, made on the accessibility bridge's thread.
+      if (is_accessibility_event(event)) deliver_accessibility_requests(app, windows, event);
+      break;
   }
 }
 

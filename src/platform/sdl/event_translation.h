@@ -20,6 +20,8 @@ class WindowLookup {
   virtual double scale() const = 0;
   // The window was uncovered: draw its next frame in full.
   virtual void expose(std::uint32_t sdl_window_id) = 0;
+  // The window moved on the screen (what a screen reader is told of where things are follows it).
+  virtual void moved(std::uint32_t /*sdl_window_id*/) {}
 };
 
 // Touch and pen input arrives as the mouse events SDL makes of it (SDL_HINT_TOUCH_MOUSE_EVENTS);

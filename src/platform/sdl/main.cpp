@@ -6,15 +6,20 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/app.h"
+#include "platform/sdl/accessibility_bridge.h"
 #include "platform/sdl/display_scale.h"
 #include "platform/sdl/event_loop.h"
 #include "platform/sdl/font_finder.h"
+#include "platform/sdl/glib_thread.h"
+#include "platform/sdl/preferences_event.h"
 #include "platform/sdl/sdl_canvas.h"
 #include "platform/sdl/sdl_host.h"
 #include "platform/sdl/sdl_sound_device.h"
+#include "platform/sdl/system_appearance.h"
 #include "platform/sdl/system_services.h"
 #include "platform/sdl/x11_errors.h"
 #include "screens/screen_registry.h"
@@ -77,14 +82,21 @@ int main(int, char**) {
   int status = 0;
   {
     const double scale = display_scale();
+    // The one GLib thread of the program, for every desktop service that speaks D-Bus through GLib.
+    metria::GlibThread glib;
     metria::SdlResources resources{std::function<metria::FontFiles()>(metria::find_font_files)};
     metria::SteadyClock clock;
     metria::SdlSoundDevice sound(clock);
-    metria::SdlHost host(resources, scale);
+    // A screen reader's view of the windows, where one could be listening.
+    std::optional<metria::AccessibilityBridge> accessibility;
+    if (metria::AccessibilityBridge::wanted()) accessibility.emplace(glib);
+    metria::SdlHost host(resources, scale, accessibility ? &*accessibility : nullptr);
     metria::SystemRandom random;
     metria::LocalTimeOfDay time_of_day;
     metria::App app({clock, sound, random, time_of_day, host, program_folder()});
     metria::register_screens(app);
+    // The desktop's contrast and motion settings reach the app as events, once read and on change.
+    metria::SystemAppearance appearance(glib, metria::push_preferences_event);
     app.start();
     metria::run_event_loop(app, host, sound, clock);
     status = app.exit_status();

@@ -3,9 +3,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/sdl/accessibility_bridge.h"
 #include "platform/sdl/x11_window_hints.h"
 #include "ui/painter.h"
 #include "ui/scale.h"
@@ -13,7 +15,8 @@
 
 namespace metria {
 
-SdlHost::SdlHost(SdlResources& resources, double scale) : m_resources(resources), m_scale(scale) {
+SdlHost::SdlHost(SdlResources& resources, double scale, AccessibilityBridge* accessibility)
+    : m_resources(resources), m_scale(scale), m_accessibility(accessibility) {
   // Bare X servers show a cross by default: start with the arrow.
   m_arrow.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
   if (m_arrow) SDL_SetCursor(m_arrow.get());
@@ -51,9 +54,35 @@ void SdlHost::window_shown(Window& window) {
   window.invalidate();
   apply_window_hints(shown, def.caption);
   SDL_ShowWindow(shown);
+  if (m_accessibility) m_accessibility->window_opened(SDL_GetWindowID(shown), def.caption, screen_bounds(shown));
 }
 
-void SdlHost::window_unloaded(Window& window) { m_shown.erase(&window); }
+void SdlHost::window_unloaded(Window& window) {
+  const auto shown = m_shown.find(&window);
+  if (shown == m_shown.end()) return;
+  if (m_accessibility) m_accessibility->window_closed(SDL_GetWindowID(shown->second.sdl_window.get()));
+  m_shown.erase(shown);
+}
+
+PixelRect SdlHost::screen_bounds(SDL_Window* sdl_window) {
+  PixelRect bounds;
+  SDL_GetWindowPosition(sdl_window, &bounds.x, &bounds.y);
+  SDL_GetWindowSize(sdl_window, &bounds.w, &bounds.h);
+  return bounds;
+}
+
+bool SdlHost::reads_nodes() const { return m_accessibility && m_accessibility->listened_to(); }
+
+void SdlHost::publish(const Window& window, const std::vector<SemanticNode>& nodes) {
+  const auto shown =
+      std::find_if(m_shown.begin(), m_shown.end(), [&](const auto& entry) { return entry.first == &window; });
+  if (!m_accessibility || shown == m_shown.end()) return;
+  m_accessibility->publish(SDL_GetWindowID(shown->second.sdl_window.get()), accessible_nodes(nodes, m_scale));
+}
+
+void SdlHost::announce(const std::string& words) {
+  if (m_accessibility) m_accessibility->announce(words);
+}
 
 void SdlHost::show_fatal_error(const std::string& message) {
   std::fprintf(stderr, "metria: %s\n", message.c_str());
@@ -68,6 +97,12 @@ Window* SdlHost::window_for(std::uint32_t sdl_window_id) const {
 
 void SdlHost::expose(std::uint32_t sdl_window_id) {
   if (Window* window = window_for(sdl_window_id)) window->invalidate();
+}
+
+void SdlHost::moved(std::uint32_t sdl_window_id) {
+  if (!m_accessibility) return;
+  if (SDL_Window* sdl_window = SDL_GetWindowFromID(sdl_window_id); sdl_window && window_for(sdl_window_id))
+    m_accessibility->window_moved(sdl_window_id, screen_bounds(sdl_window));
 }
 
 void SdlHost::show_pointer(Icon drag_icon) {

@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include "platform/sdl/loaded_function.h"
+
 namespace metria {
 
 namespace {
@@ -21,12 +23,6 @@ struct Xlib {
   decltype(&XFree) free = nullptr;
   decltype(&XCloseDisplay) close_display = nullptr;
 };
-
-template <typename Function>
-bool load(void* library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(SDL_LoadFunction(library, name));
-  return function != nullptr;
-}
 
 // The display the bridge asks, on an X session only: AT_SPI_DISPLAY as it is, else DISPLAY without
 // its screen number, so that the property is read from the first screen's root window, where the
@@ -71,10 +67,10 @@ std::string accessibility_bus_of_display() {
   if (!library) return {};
   Xlib x;
   std::string address;
-  if (load(library, "XOpenDisplay", x.open_display) && load(library, "XInternAtom", x.intern_atom) &&
-      load(library, "XDefaultRootWindow", x.default_root_window) &&
-      load(library, "XGetWindowProperty", x.get_window_property) && load(library, "XFree", x.free) &&
-      load(library, "XCloseDisplay", x.close_display)) {
+  if (load_function(library, "XOpenDisplay", x.open_display) && load_function(library, "XInternAtom", x.intern_atom) &&
+      load_function(library, "XDefaultRootWindow", x.default_root_window) &&
+      load_function(library, "XGetWindowProperty", x.get_window_property) && load_function(library, "XFree", x.free) &&
+      load_function(library, "XCloseDisplay", x.close_display)) {
     address = read_property(x, name);
   }
   SDL_UnloadObject(library);

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/sdl/display_scale.h"
+#include "platform/sdl/loaded_function.h"
 
 namespace metria {
 
@@ -23,12 +24,6 @@ struct Xlib {
   int (*close_display)(Display*);
 };
 
-template <typename Function>
-bool load(void* library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(SDL_LoadFunction(library, name));
-  return function != nullptr;
-}
-
 constexpr double kMillimetresPerInch = 25.4;
 
 }  // namespace
@@ -40,10 +35,12 @@ X11Settings read_x11_settings() {
   void* library = SDL_LoadObject("libX11.so.6");
   if (!library) return settings;
   Xlib x{};
-  if (load(library, "XOpenDisplay", x.open_display) &&
-      load(library, "XResourceManagerString", x.resource_manager_string) &&
-      load(library, "XDefaultScreen", x.default_screen) && load(library, "XDisplayWidth", x.display_width) &&
-      load(library, "XDisplayWidthMM", x.display_width_mm) && load(library, "XCloseDisplay", x.close_display)) {
+  if (load_function(library, "XOpenDisplay", x.open_display) &&
+      load_function(library, "XResourceManagerString", x.resource_manager_string) &&
+      load_function(library, "XDefaultScreen", x.default_screen) &&
+      load_function(library, "XDisplayWidth", x.display_width) &&
+      load_function(library, "XDisplayWidthMM", x.display_width_mm) &&
+      load_function(library, "XCloseDisplay", x.close_display)) {
     if (Display* display = x.open_display(nullptr)) {
       if (const char* resources = x.resource_manager_string(display)) settings.xft_dpi = xft_dpi_of(resources);
       const int screen = x.default_screen(display);

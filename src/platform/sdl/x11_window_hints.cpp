@@ -4,9 +4,10 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
-
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+
+#include "platform/sdl/loaded_function.h"
 
 namespace metria {
 
@@ -27,21 +28,17 @@ struct Xlib {
   }
 
  private:
-  template <typename Function>
-  static void find(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(SDL_LoadFunction(library, name));
-  }
   static Xlib load() {
     Xlib xlib;
     void* library = SDL_LoadObject("libX11.so.6");  // kept loaded: SDL holds it for the whole run
     if (!library) return xlib;
-    find(library, "XInternAtom", xlib.intern_atom);
-    find(library, "XChangeProperty", xlib.change_property);
-    find(library, "XGetWindowProperty", xlib.get_window_property);
-    find(library, "XSendEvent", xlib.send_event);
-    find(library, "XFree", xlib.free);
+    load_function(library, "XInternAtom", xlib.intern_atom);
+    load_function(library, "XChangeProperty", xlib.change_property);
+    load_function(library, "XGetWindowProperty", xlib.get_window_property);
+    load_function(library, "XSendEvent", xlib.send_event);
+    load_function(library, "XFree", xlib.free);
     if (xlib.intern_atom && xlib.change_property && xlib.get_window_property && xlib.send_event && xlib.free)
-      find(library, "XFlush", xlib.flush);
+      load_function(library, "XFlush", xlib.flush);
     return xlib;
   }
 };
